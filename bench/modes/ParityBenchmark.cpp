@@ -26,7 +26,8 @@ constexpr uint32_t kPI = 0xAA4BDA;
 
 std::string damaged(std::initializer_list<unsigned> positions) {
     std::string data = kSquitter;
-    for (unsigned pos : positions) flipBit(data, pos);
+    for (unsigned pos : positions)
+        flipBit(data, pos);
     return data;
 }
 

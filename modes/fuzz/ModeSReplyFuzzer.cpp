@@ -28,9 +28,11 @@ void exercise(const std::string& bytes, uint32_t parity) {
     reply.dataHexString();
     std::string copy = bytes;
     uint8_t a = 0, b = 0;
-    if (reply.fixError1Bit(copy, a, parity) && a >= reply.bits()) __builtin_trap();
+    if (reply.fixError1Bit(copy, a, parity) && a >= reply.bits())
+        __builtin_trap();
     copy = bytes;
-    if (reply.fixError2Bits(copy, a, b, parity) && (a >= b || b >= reply.bits())) __builtin_trap();
+    if (reply.fixError2Bits(copy, a, b, parity) && (a >= b || b >= reply.bits()))
+        __builtin_trap();
 }
 
 }  // namespace
@@ -38,7 +40,8 @@ void exercise(const std::string& bytes, uint32_t parity) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     uint32_t parity = 0;
-    for (size_t i = 0; i < size && i < 3; ++i) parity = parity << 8 | data[size - 1 - i];
+    for (size_t i = 0; i < size && i < 3; ++i)
+        parity = parity << 8 | data[size - 1 - i];
     exercise<Reply<56>>(bytes, parity);
     exercise<Reply<112>>(bytes, parity);
     return 0;

@@ -9,12 +9,15 @@ namespace {
 // Positions within the 13-bit code, counted from its most significant bit (C1 = 0).
 enum Bit : unsigned { C1 = 0, A1, C2, A2, C4, A4, M, B1, Q, B2, D2, B4, D4 };
 
-constexpr unsigned bitOf(uint32_t code13, Bit bit) { return (code13 >> (12 - bit)) & 1u; }
+constexpr unsigned bitOf(uint32_t code13, Bit bit) {
+    return (code13 >> (12 - bit)) & 1u;
+}
 
 // Reflected Gray code to binary.
 constexpr uint32_t grayToBinary(uint32_t gray) {
     uint32_t binary = gray;
-    for (uint32_t shift = gray >> 1; shift != 0; shift >>= 1) binary ^= shift;
+    for (uint32_t shift = gray >> 1; shift != 0; shift >>= 1)
+        binary ^= shift;
     return binary;
 }
 
@@ -36,15 +39,20 @@ bool gillhamToFeet(uint32_t code13, int32_t& feet) {
     const uint32_t stepGray = bitOf(code13, C1) << 2 | bitOf(code13, C2) << 1 | bitOf(code13, C4);
 
     uint32_t step = grayToBinary(stepGray);
-    if (step == 0 || step == 5 || step == 6) return false;
-    if (step == 7) step = 5;
+    if (step == 0 || step == 5 || step == 6)
+        return false;
+    if (step == 7)
+        step = 5;
 
     const uint32_t band = grayToBinary(bandGray);
     // The step count runs upwards in even bands and downwards in odd ones.
-    if (band % 2 != 0) step = 6 - step;
+    if (band % 2 != 0)
+        step = 6 - step;
 
-    const int32_t value = static_cast<int32_t>(band) * 500 + static_cast<int32_t>(step) * 100 - 1300;
-    if (value < -1000 || value > 126700) return false;
+    const int32_t value =
+        static_cast<int32_t>(band) * 500 + static_cast<int32_t>(step) * 100 - 1300;
+    if (value < -1000 || value > 126700)
+        return false;
     feet = value;
     return true;
 }
@@ -52,4 +60,3 @@ bool gillhamToFeet(uint32_t code13, int32_t& feet) {
 }  // namespace altitude
 }  // namespace modes
 }  // namespace brannic
-

@@ -34,14 +34,17 @@ constexpr uint32_t field(const unsigned char* data, unsigned first, unsigned las
     const unsigned lastByte = last / 8;
     // Gather whole bytes (at most five for a 32-bit field), then drop the bits outside.
     uint64_t window = 0;
-    for (unsigned b = firstByte; b <= lastByte; ++b) window = (window << 8) | data[b];
+    for (unsigned b = firstByte; b <= lastByte; ++b)
+        window = (window << 8) | data[b];
     const unsigned trailing = 7 - last % 8;
     const unsigned width = last - first + 1;
     value = static_cast<uint32_t>((window >> trailing) & ((uint64_t{1} << width) - 1));
     return value;
 }
 
-inline unsigned bit(const std::string& data, unsigned pos) { return bit(bytes(data), pos); }
+inline unsigned bit(const std::string& data, unsigned pos) {
+    return bit(bytes(data), pos);
+}
 
 inline uint32_t field(const std::string& data, unsigned first, unsigned last) {
     return field(bytes(data), first, last);
@@ -49,7 +52,8 @@ inline uint32_t field(const std::string& data, unsigned first, unsigned last) {
 
 // Inverts bit `pos` in place.
 inline void flip(std::string& data, unsigned pos) {
-    data[pos / 8] = static_cast<char>(static_cast<unsigned char>(data[pos / 8]) ^ (0x80u >> (pos % 8)));
+    data[pos / 8] =
+        static_cast<char>(static_cast<unsigned char>(data[pos / 8]) ^ (0x80u >> (pos % 8)));
 }
 
 }  // namespace bits

@@ -20,11 +20,17 @@ char _buffer[1024];
 
 }  // namespace
 
-void Log::setShowLevel(Level level) { _showLevel = level; }
+void Log::setShowLevel(Level level) {
+    _showLevel = level;
+}
 
-Log::Level Log::showLevel() { return _showLevel; }
+Log::Level Log::showLevel() {
+    return _showLevel;
+}
 
-void Log::setLogHandler(LogHandler* handler) { _logHandler = handler; }
+void Log::setLogHandler(LogHandler* handler) {
+    _logHandler = handler;
+}
 
 const std::string& Log::levelTag(Level level) {
     static const std::array<std::string, 5> tags = {"[DEBUG   ]", "[INFO    ]", "[WARNING ]",
@@ -35,7 +41,8 @@ const std::string& Log::levelTag(Level level) {
 }
 
 void Log::log(Level level, const std::string& source, const std::string& message) {
-    if (level < _showLevel) return;
+    if (level < _showLevel)
+        return;
     _sourceWidth = std::max(_sourceWidth, source.size());
 
     std::string line;
@@ -59,7 +66,8 @@ void Log::log(Level level, const std::string& source, const char* format, ...) {
     va_start(args, format);
     const int written = std::vsnprintf(_buffer, sizeof(_buffer), format, args);
     va_end(args);
-    if (written < 0) _buffer[0] = '\0';
+    if (written < 0)
+        _buffer[0] = '\0';
     log(level, source, std::string(_buffer));
 }
 

@@ -29,7 +29,8 @@ std::string ModeSMessage::description() const {
 }
 
 bool ModeSMessage::decode(const std::string& data) {
-    if (&data != &_data) _data = data;
+    if (&data != &_data)
+        _data = data;
     if (_data.size() < size()) {
         _valid = false;
         return false;
@@ -61,23 +62,31 @@ const std::string& ModeSMessage::modeSMsgTypeName() const {
     return _modeSMsgType == UPLINK ? uplink : downlink;
 }
 
-std::string ModeSMessage::icaoAddressHexString() const { return hexOf(_icaoAddress); }
+std::string ModeSMessage::icaoAddressHexString() const {
+    return hexOf(_icaoAddress);
+}
 
-std::string ModeSMessage::calculatedParityHexString() const { return hexOf(_calculatedParity); }
+std::string ModeSMessage::calculatedParityHexString() const {
+    return hexOf(_calculatedParity);
+}
 
 uint32_t ModeSMessage::calculateParity(const std::string& data) const {
     return parity::compute(bits::bytes(data), data.size(), bits());
 }
 
-uint32_t ModeSMessage::calculateParity() const { return calculateParity(_data); }
+uint32_t ModeSMessage::calculateParity() const {
+    return calculateParity(_data);
+}
 
 // The search that tries every position in turn is answered from a table of syndromes
 // (computed parity xor wanted parity), built once in that same order: same result, one look-up.
 bool ModeSMessage::fixError1Bit(std::string& data, uint8_t& bitPos, uint32_t parity) const {
     const unsigned n = bits();
-    if (data.size() < n / 8) return false;
+    if (data.size() < n / 8)
+        return false;
     const int pos = parity::findSingle(calculateParity(data) ^ parity, n);
-    if (pos < 0 || static_cast<unsigned>(pos) / 8 >= data.size()) return false;
+    if (pos < 0 || static_cast<unsigned>(pos) / 8 >= data.size())
+        return false;
     bits::flip(data, static_cast<unsigned>(pos));
     bitPos = static_cast<uint8_t>(pos);
     return true;
@@ -86,11 +95,14 @@ bool ModeSMessage::fixError1Bit(std::string& data, uint8_t& bitPos, uint32_t par
 bool ModeSMessage::fixError2Bits(std::string& data, uint8_t& bitPos1, uint8_t& bitPos2,
                                  uint32_t parity) const {
     const unsigned n = bits();
-    if (data.size() < n / 8) return false;
+    if (data.size() < n / 8)
+        return false;
     unsigned first = 0;
     unsigned second = 0;
-    if (!parity::findPair(calculateParity(data) ^ parity, n, first, second)) return false;
-    if (second / 8 >= data.size()) return false;
+    if (!parity::findPair(calculateParity(data) ^ parity, n, first, second))
+        return false;
+    if (second / 8 >= data.size())
+        return false;
     bits::flip(data, first);
     bits::flip(data, second);
     bitPos1 = static_cast<uint8_t>(first);

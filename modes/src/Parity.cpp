@@ -20,7 +20,8 @@ constexpr ByteTable makeByteTable() {
         for (unsigned v = 0; v < 256; ++v) {
             uint32_t crc = 0;
             for (unsigned b = 0; b < 8; ++b) {
-                if (v & (0x80u >> b)) crc ^= kParityTable[8 * k + b];
+                if (v & (0x80u >> b))
+                    crc ^= kParityTable[8 * k + b];
             }
             table[k][v] = crc;
         }
@@ -56,15 +57,18 @@ public:
                 slot = Slot{syndrome, first, second, true};
                 return;
             }
-            if (slot.syndrome == syndrome) return;
+            if (slot.syndrome == syndrome)
+                return;
         }
     }
 
     const Slot* find(uint32_t syndrome) const {
         for (unsigned index = slotOf(syndrome);; index = (index + 1) & mask()) {
             const Slot& slot = _slots[index];
-            if (!slot.used) return nullptr;
-            if (slot.syndrome == syndrome) return &slot;
+            if (!slot.used)
+                return nullptr;
+            if (slot.syndrome == syndrome)
+                return &slot;
         }
     }
 
@@ -96,8 +100,10 @@ struct RepairTables {
 const RepairTables* tablesFor(unsigned bits) {
     static const RepairTables shortTables(56);
     static const RepairTables longTables(kLongBits);
-    if (bits == kLongBits) return &longTables;
-    if (bits == 56) return &shortTables;
+    if (bits == kLongBits)
+        return &longTables;
+    if (bits == 56)
+        return &shortTables;
     return nullptr;
 }
 
@@ -108,11 +114,13 @@ uint32_t compute(const unsigned char* data, std::size_t size, unsigned bits) {
     uint32_t crc = 0;
     if (bits % 8 == 0 && start + bits <= kLongBits) {
         const unsigned firstByte = start / 8;
-        for (unsigned k = 0; k < bits / 8 && k < size; ++k) crc ^= kByteTable[firstByte + k][data[k]];
+        for (unsigned k = 0; k < bits / 8 && k < size; ++k)
+            crc ^= kByteTable[firstByte + k][data[k]];
         return crc;
     }
     for (unsigned i = 0; i < bits && i / 8 < size; ++i) {
-        if ((data[i / 8] >> (7 - i % 8)) & 1u) crc ^= contribution(bits, i);
+        if ((data[i / 8] >> (7 - i % 8)) & 1u)
+            crc ^= contribution(bits, i);
     }
     return crc;
 }
@@ -123,7 +131,8 @@ int findSingle(uint32_t syndrome, unsigned bits) {
         return slot != nullptr ? slot->first : -1;
     }
     for (unsigned i = 0; i < bits; ++i) {
-        if (contribution(bits, i) == syndrome) return static_cast<int>(i);
+        if (contribution(bits, i) == syndrome)
+            return static_cast<int>(i);
     }
     return -1;
 }
@@ -131,7 +140,8 @@ int findSingle(uint32_t syndrome, unsigned bits) {
 bool findPair(uint32_t syndrome, unsigned bits, unsigned& first, unsigned& second) {
     if (const RepairTables* tables = tablesFor(bits)) {
         const auto* slot = tables->pairs.find(syndrome);
-        if (slot == nullptr) return false;
+        if (slot == nullptr)
+            return false;
         first = slot->first;
         second = slot->second;
         return true;

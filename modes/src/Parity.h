@@ -32,7 +32,8 @@ constexpr std::array<uint32_t, kLongBits> makeParityTable() {
     for (int i = 87; i >= 0; --i) {
         table[i] = remainder;
         remainder <<= 1;  // times x
-        if (remainder & 0x1000000) remainder ^= kGenerator;
+        if (remainder & 0x1000000)
+            remainder ^= kGenerator;
     }
     return table;
 }
@@ -44,7 +45,9 @@ static_assert(kParityTable[87] == 0xFFF409, "x^24 mod G");
 static_assert(kParityTable[88] == 0 && kParityTable[111] == 0, "parity field contributes nothing");
 
 // The first table entry used by a reply of `bits` bits (0 for long replies, 56 otherwise).
-constexpr unsigned tableStart(unsigned bits) { return bits == kLongBits ? 0 : 56; }
+constexpr unsigned tableStart(unsigned bits) {
+    return bits == kLongBits ? 0 : 56;
+}
 
 // Parity of the first `bits` bits of `data` (bits of a missing byte count as 0). 0 when bits is 0.
 MODES_EXPORT uint32_t compute(const unsigned char* data, std::size_t size, unsigned bits);

@@ -15,7 +15,8 @@ uint32_t encodeGillham(int feet) {
     const int units = (feet + 1200) / 100;  // -1200 ft is unit 0
     const unsigned band = static_cast<unsigned>(units) / 5;
     unsigned step = static_cast<unsigned>(units) % 5 + 1;
-    if (band % 2 != 0) step = 6 - step;
+    if (band % 2 != 0)
+        step = 6 - step;
     static const unsigned stepCode[6] = {0, 0b001, 0b011, 0b010, 0b110, 0b100};
     const unsigned c = stepCode[step];
     const unsigned gray = band ^ (band >> 1);
@@ -41,7 +42,8 @@ TEST(Gillham, KnownCodesFromRecordedAndPublishedReplies) {
     // Altitude codes of DF4 replies whose altitudes are published with them.
     int checked = 0;
     for (const auto& v : testdata::knownAnswerVectors()) {
-        if (v.kind != "gillham-df4") continue;
+        if (v.kind != "gillham-df4")
+            continue;
         const std::string frame = testdata::fromHex(v.hex);
         const uint32_t code = ((static_cast<unsigned char>(frame[2]) & 0x1F) << 8) |
                               static_cast<unsigned char>(frame[3]);
@@ -69,9 +71,11 @@ TEST(Gillham, EveryCodeDecodesToAnAltitudeThatEncodesBack) {
     // Over all 2^11 codes (M and Q clear) decoding is one-to-one onto the legal altitudes.
     int legal = 0;
     for (uint32_t code = 0; code < 0x2000; ++code) {
-        if (code & 0x50) continue;  // M or Q set
+        if (code & 0x50)
+            continue;  // M or Q set
         int32_t feet = 0;
-        if (!altitude::gillhamToFeet(code, feet)) continue;
+        if (!altitude::gillhamToFeet(code, feet))
+            continue;
         ++legal;
         ASSERT_EQ(feet % 100, 0) << code;
         ASSERT_EQ(encodeGillham(feet), code) << feet;

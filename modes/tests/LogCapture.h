@@ -31,16 +31,17 @@ public:
 
     // Lines whose message (the text after "] ") is exactly `message`.
     int count(const std::string& message) const {
-        return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
-            const auto end = l.find("] ", 10);
-            return end != std::string::npos && l.substr(end + 2) == message;
-        }));
+        return static_cast<int>(
+            std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
+                const auto end = l.find("] ", 10);
+                return end != std::string::npos && l.substr(end + 2) == message;
+            }));
     }
     // Lines containing `text` anywhere.
     int countContaining(const std::string& text) const {
-        return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
-            return l.find(text) != std::string::npos;
-        }));
+        return static_cast<int>(
+            std::count_if(lines.begin(), lines.end(),
+                          [&](const std::string& l) { return l.find(text) != std::string::npos; }));
     }
     void clear() { lines.clear(); }
 

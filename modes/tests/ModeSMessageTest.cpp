@@ -18,7 +18,8 @@ const std::string kIdentification = fromHex("8D406B902015A678D4D220AA4BDA");
 
 std::string withBits(unsigned size, std::initializer_list<unsigned> positions) {
     std::string data(size, '\0');
-    for (unsigned pos : positions) flipBit(data, pos);
+    for (unsigned pos : positions)
+        flipBit(data, pos);
     return data;
 }
 
@@ -28,7 +29,8 @@ TEST(ParityTable, IsTheRemainderOfTheGeneratorPolynomial) {
     // Each entry is the one after it times x, reduced modulo the generator.
     for (unsigned i = 0; i < 87; ++i) {
         uint32_t next = parity::kParityTable[i + 1] << 1;
-        if (next & 0x1000000) next ^= parity::kGenerator;
+        if (next & 0x1000000)
+            next ^= parity::kGenerator;
         EXPECT_EQ(parity::kParityTable[i], next) << "entry " << i;
     }
 }
@@ -58,13 +60,15 @@ TEST(Parity, ByteTablesAgreeWithTheBitByBitDefinition) {
     ShortReply shortReply;
     for (int round = 0; round < 2000; ++round) {
         std::string data(14, '\0');
-        for (char& c : data) c = static_cast<char>(next() >> 16);
+        for (char& c : data)
+            c = static_cast<char>(next() >> 16);
         uint32_t expectLong = 0;
         uint32_t expectShort = 0;
         for (unsigned i = 0; i < 112; ++i) {
             if ((static_cast<unsigned char>(data[i / 8]) >> (7 - i % 8)) & 1) {
                 expectLong ^= parity::kParityTable[i];
-                if (i < 56) expectShort ^= parity::kParityTable[56 + i];
+                if (i < 56)
+                    expectShort ^= parity::kParityTable[56 + i];
             }
         }
         ASSERT_EQ(longReply.calculateParity(data), expectLong) << testdata::toHex(data);

@@ -18,7 +18,7 @@ using testdata::fromHex;
 using testdata::toHex;
 
 const std::string kLongReal = fromHex("8D406B902015A678D4D220AA4BDA");  // DF17 identification
-const std::string kShortReal = fromHex("5D484FDEA248F5");              // DF11 all-call reply
+const std::string kShortReal = fromHex("5D484FDEA248F5");               // DF11 all-call reply
 
 // Received parity of an extended squitter: its PI field, the last three bytes.
 uint32_t piOf(const std::string& data) {
@@ -132,7 +132,8 @@ TEST(Repair, ShortInputIsRefusedUntouched) {
 TEST(Repair, ThreeFlippedBitsAreUsuallyBeyondRepair) {
     LongReply reply;
     std::string data = kLongReal;
-    for (unsigned pos : {3u, 40u, 77u}) flipBit(data, pos);
+    for (unsigned pos : {3u, 40u, 77u})
+        flipBit(data, pos);
     const std::string damaged = data;
     uint8_t a = 0, b = 0;
     EXPECT_FALSE(reply.fixError2Bits(data, a, b, piOf(kLongReal)));
@@ -189,7 +190,8 @@ TEST(RepairEquivalence, RandomFlipsOfRecordedReplies) {
         for (int trial = 0; trial < 24; ++trial) {
             std::string damaged = frame;
             const int flips = 1 + trial % 3;  // one, two or three bits
-            for (int k = 0; k < flips; ++k) flipBit(damaged, next(112));
+            for (int k = 0; k < flips; ++k)
+                flipBit(damaged, next(112));
             ASSERT_NO_FATAL_FAILURE(expectSameRepair(reply, damaged, target));
         }
     }
@@ -235,7 +237,8 @@ TEST(RealReplies, KnownAnswerVectors) {
     ShortReply shortReply;
     int checked = 0;
     for (const auto& v : testdata::knownAnswerVectors()) {
-        if (v.hex.empty()) continue;
+        if (v.hex.empty())
+            continue;
         SCOPED_TRACE(v.kind + " " + v.hex);
         const std::string frame = fromHex(v.hex);
         const uint32_t parity = frame.size() == 14 ? longReply.calculateParity(frame)
@@ -245,7 +248,8 @@ TEST(RealReplies, KnownAnswerVectors) {
         if (v.kind == "crc-reject") {
             EXPECT_EQ(remainder, 0x000010u);
         } else if (v.kind == "crc") {
-            EXPECT_EQ(remainder, std::stoul(v.expected.substr(v.expected.rfind(' ') + 1), nullptr, 16));
+            EXPECT_EQ(remainder,
+                      std::stoul(v.expected.substr(v.expected.rfind(' ') + 1), nullptr, 16));
         } else if (df == 17 || df == 18) {
             EXPECT_EQ(remainder, 0u);
         } else if (v.values.count("address") && df != 11) {

@@ -14,7 +14,9 @@ namespace brannic {
 namespace modes {
 namespace testdata {
 
-inline std::string path(const std::string& name) { return std::string(VELTMAR_TEST_DATA_DIR) + "/" + name; }
+inline std::string path(const std::string& name) {
+    return std::string(VELTMAR_TEST_DATA_DIR) + "/" + name;
+}
 
 // Bytes of a hexadecimal text (either case); an odd trailing digit is ignored.
 inline std::string fromHex(const std::string& hex) {
@@ -41,7 +43,8 @@ inline std::vector<std::string> splitCsv(const std::string& line) {
     std::string field;
     std::istringstream in(line);
     while (std::getline(in, field, ',')) {
-        if (!field.empty() && field.back() == '\r') field.pop_back();
+        if (!field.empty() && field.back() == '\r')
+            field.pop_back();
         if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
             field = field.substr(1, field.size() - 2);
         }
@@ -62,7 +65,8 @@ inline std::vector<std::vector<std::string>> readCsv(const std::string& name, bo
             continue;
         }
         first = false;
-        if (!line.empty()) rows.push_back(splitCsv(line));
+        if (!line.empty())
+            rows.push_back(splitCsv(line));
     }
     return rows;
 }
@@ -86,7 +90,8 @@ inline std::vector<Vector> knownAnswerVectors() {
         const auto firstComma = line.find(',');
         const auto secondComma = line.find(',', firstComma + 1);
         const auto lastComma = line.rfind(',');
-        if (firstComma == std::string::npos || secondComma == std::string::npos) continue;
+        if (firstComma == std::string::npos || secondComma == std::string::npos)
+            continue;
         Vector v;
         v.kind = line.substr(0, firstComma);
         v.hex = line.substr(firstComma + 1, secondComma - firstComma - 1);
@@ -95,10 +100,12 @@ inline std::vector<Vector> knownAnswerVectors() {
         std::string pair;
         while (std::getline(pairs, pair, ';')) {
             const auto eq = pair.find('=');
-            if (eq == std::string::npos) continue;
+            if (eq == std::string::npos)
+                continue;
             std::string value = pair.substr(eq + 1);
             const auto space = value.find(' ');
-            if (space != std::string::npos) value = value.substr(0, space);
+            if (space != std::string::npos)
+                value = value.substr(0, space);
             v.values[pair.substr(0, eq)] = value;
         }
         vectors.push_back(v);

@@ -40,7 +40,8 @@ using LongReply = TestReply<112>;
 template <typename Reply>
 bool bruteForceFix1Bit(const Reply& reply, std::string& data, uint8_t& bitPos, uint32_t parity) {
     const unsigned n = reply.bits();
-    if (data.size() < n / 8) return false;
+    if (data.size() < n / 8)
+        return false;
     for (unsigned i = 0; i < n; ++i) {
         std::string copy = data;
         copy[i / 8] = static_cast<char>(copy[i / 8] ^ (0x80 >> (i % 8)));
@@ -57,7 +58,8 @@ template <typename Reply>
 bool bruteForceFix2Bits(const Reply& reply, std::string& data, uint8_t& bitPos1, uint8_t& bitPos2,
                         uint32_t parity) {
     const unsigned n = reply.bits();
-    if (data.size() < n / 8) return false;
+    if (data.size() < n / 8)
+        return false;
     for (unsigned i = 0; i < n; ++i) {
         for (unsigned j = i + 1; j < n; ++j) {
             std::string copy = data;

@@ -23,7 +23,8 @@ bool runFile(const std::filesystem::path& path) {
         std::fprintf(stderr, "cannot read %s\n", path.c_str());
         return false;
     }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
     // Give the entry point a buffer of exactly the input's size, as libFuzzer does, so that
     // AddressSanitizer sees any read past its end.
     std::vector<uint8_t> exact(bytes.begin(), bytes.end());
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
         if (std::filesystem::is_directory(arg)) {
             std::vector<std::filesystem::path> files;
             for (const auto& entry : std::filesystem::recursive_directory_iterator(arg)) {
-                if (entry.is_regular_file()) files.push_back(entry.path());
+                if (entry.is_regular_file())
+                    files.push_back(entry.path());
             }
             std::sort(files.begin(), files.end());
             for (const auto& file : files) {

@@ -71,7 +71,8 @@ public:
 
     // The same for two inverted bits: the first pair in ascending order (lower position first,
     // then the second ascending) that makes the parity match.
-    bool fixError2Bits(std::string& data, uint8_t& bitPos1, uint8_t& bitPos2, uint32_t parity) const;
+    bool fixError2Bits(std::string& data, uint8_t& bitPos1, uint8_t& bitPos2,
+                       uint32_t parity) const;
 
 protected:
     explicit ModeSMessage(ModeSMsgType type);
