@@ -45,7 +45,7 @@ inline std::string withHeader(int firstByte, uint32_t address, const std::string
 // Recorded ME fields (type codes 4, 11 and 19) of the modes test data.
 inline std::vector<std::string> recordedMEs() {
     std::vector<std::string> mes;
-    std::ifstream in(std::string(VELTMAR_BENCH_DATA_DIR) + "/../../modes/tests/data/sample_data_adsb.csv");
+    std::ifstream in(std::string(VELTMAR_SOURCE_DIR) + "/modes/tests/data/sample_data_adsb.csv");
     std::string line;
     while (std::getline(in, line)) {
         const auto q1 = line.find('"');
