@@ -10,6 +10,12 @@
 namespace brannic {
 namespace modes {
 
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+}  // namespace
+
 ADSBAirborneVelocityMessage::ADSBAirborneVelocityMessage() : ADSBMessage(AIR_VEL) {}
 
 const std::string& ADSBAirborneVelocityMessage::velocityTypeName(AirborneVelocityType type) {
@@ -53,8 +59,8 @@ bool ADSBAirborneVelocityMessage::decodeImpl() {
         const int32_t north = (dirNS != 0 ? -1 : 1) * factor * (velNS - 1);
         _groundSpeed =
             std::sqrt(static_cast<double>(east) * east + static_cast<double>(north) * north);
-        _heading = std::atan2(static_cast<double>(east), static_cast<double>(north)) * 360.0 /
-                   (2.0 * M_PI);
+        _heading =
+            std::atan2(static_cast<double>(east), static_cast<double>(north)) * 360.0 / (2.0 * kPi);
         if (_heading < 0)
             _heading += 360.0;
     }
