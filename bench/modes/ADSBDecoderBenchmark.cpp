@@ -20,8 +20,10 @@ namespace {
 
 // ME fields (bytes 4 to 10) of the recording kept with the library's tests.
 std::vector<std::string> recordedMeFields() {
-    std::ifstream in(std::string(VELTMAR_BENCH_DATA_DIR) +
-                     "/../../modes/tests/data/sample_data_adsb.csv");
+    // The benchmarks' data folder is bench/data; the recording lives beside the tests.
+    std::string bench = VELTMAR_BENCH_DATA_DIR;
+    bench = bench.substr(0, bench.rfind('/'));
+    std::ifstream in(bench + "/../modes/tests/data/sample_data_adsb.csv");
     std::vector<std::string> fields;
     std::string line;
     while (std::getline(in, line)) {
