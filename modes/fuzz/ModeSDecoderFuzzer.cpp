@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include <modes/LogHandler.h>
 #include <modes/Log.h>
+#include <modes/LogHandler.h>
 #include <modes/ModeSDecoder.h>
 #include <modes/ModeSMessageField.h>
 
@@ -23,13 +23,16 @@ using brannic::modes::ModeSMessage;
 class Discard : public LogHandler {
 public:
     void logMessage(const std::string& line) override {
-        if (line.size() < 12) __builtin_trap();  // every line has its tag and source
+        if (line.size() < 12)
+            __builtin_trap();  // every line has its tag and source
     }
 };
 
 void inspect(ModeSMessage* message) {
-    if (message == nullptr) return;
-    if (!message->valid()) __builtin_trap();  // only decoded messages come back
+    if (message == nullptr)
+        return;
+    if (!message->valid())
+        __builtin_trap();  // only decoded messages come back
     std::string text = message->description() + message->dataHexString() +
                        message->icaoAddressHexString() + message->calculatedParityHexString();
     for (const auto* field : message->fields()) {
@@ -53,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     static ModeSDecoder longLived;
 
-    if (size > 20) size = 20;
+    if (size > 20)
+        size = 20;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const uint64_t stamp = size > 0 ? uint64_t{data[size - 1]} * 1000 : 0;
 
