@@ -15,7 +15,6 @@
 #include <modes/Log.h>
 
 #include "Bits.h"
-#include "Clock.h"
 
 namespace brannic {
 namespace modes {
@@ -86,6 +85,12 @@ constexpr std::array<Format, kDownlinkFormatCount> kFormats = {{
     kNone,
 }};
 
+template <typename Table>
+typename Table::mapped_type* find(Table& table, uint32_t key) {
+    const auto it = table.find(key);
+    return it != table.end() ? &it->second : nullptr;
+}
+
 const Format& formatOf(const DFMessage& message) {
     return kFormats[message.downlinkFormat()];
 }
@@ -100,7 +105,6 @@ ModeSDecoder::ModeSDecoder() {
 ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const std::string& data) {
     if (data.empty())
         return nullptr;
-    const int64_t now = clock::nowSeconds();
     if (type != ModeSMessage::DOWNLINK) {
         static const std::string uplink = "Unsupported UF message detected.";
         Log::log(Log::DEBUG, kSource, uplink);
@@ -116,6 +120,9 @@ ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const std::s
     }
 
     DFMessage* message = format.create();
+    // A new message is stamped with the library clock in whole seconds: that reading is the
+    // decoder's "now" as well, which spares a second reading of the clock on every reply.
+    const int64_t now = static_cast<int64_t>(message->timeStamp() / 1000);
     if (!message->decode(data)) {
         if (format.grading == Grading::SQUITTER)
             return repair(message, data, now);
@@ -150,9 +157,8 @@ ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const unsign
     return decode(type, std::string(reinterpret_cast<const char*>(data), count), timeStamp);
 }
 
-bool ModeSDecoder::addressConfirmed(uint32_t address, int64_t now) const {
-    const auto it = _addresses.find(address);
-    return it != _addresses.end() && it->second + _addressValidity >= now;
+bool ModeSDecoder::addressConfirmed(const int64_t* time, int64_t now) const {
+    return time != nullptr && *time + _addressValidity >= now;
 }
 
 bool ModeSDecoder::interrogatorConfirmed(const InterrogatorEntry* entry, int64_t now) const {
@@ -167,10 +173,10 @@ void ModeSDecoder::grade(DFMessage& message, int64_t now) {
         case Grading::IDENTITY: {
             // Only the parity vouches for these addresses, and any reply has one: trust the
             // address only when an extended squitter has confirmed it.
-            const auto it = _addresses.find(address);
-            if (it != _addresses.end() && it->second + _addressValidity >= now) {
+            int64_t* time = find(_addresses, address);
+            if (addressConfirmed(time, now)) {
                 message.setConfidence(ModeSMessage::FULL);
-                it->second = now;
+                *time = now;
             } else {
                 message.setConfidence(ModeSMessage::LOW);
             }
@@ -211,21 +217,19 @@ void ModeSDecoder::gradeAllCall(DFMessage& message, int64_t now) {
         return;
     }
     const uint32_t address = message.icaoAddress();
-    const auto addressEntry = _addresses.find(address);
-    const bool addressOk =
-        addressEntry != _addresses.end() && addressEntry->second + _addressValidity >= now;
-    const auto found = _interrogators.find(ii);
-    InterrogatorEntry* interrogator = found != _interrogators.end() ? &found->second : nullptr;
+    int64_t* addressTime = find(_addresses, address);
+    const bool addressOk = addressConfirmed(addressTime, now);
+    InterrogatorEntry* interrogator = find(_interrogators, ii);
     const bool interrogatorOk = interrogatorConfirmed(interrogator, now);
 
     if (addressOk && !interrogatorOk) {
         message.setConfidence(ModeSMessage::LOW);
-        addressEntry->second = now;
+        *addressTime = now;
         InterrogatorEntry& entry = _interrogators[ii];
         entry.time = now;
         entry.count = 1;
     } else if (addressOk && interrogatorOk) {
-        addressEntry->second = now;
+        *addressTime = now;
         interrogator->time = now;
         ++interrogator->count;
         const bool learning = interrogator->count < _interrogatorCountThreshold && ii != 0;

@@ -1,5 +1,7 @@
 #include <modes/ModeSMessageFieldMB.h>
 
+#include <algorithm>
+
 #include "Text.h"
 
 namespace brannic {
@@ -8,7 +10,9 @@ namespace modes {
 bool ModeSMessageFieldMB::decodeImpl(const std::string& data, uint8_t pos) {
     if (pos != 32)
         return false;
-    _data.assign(data, 4, 7);  // bits 32 to 87: whole bytes 4 to 10
+    // Bits 32 to 87 are whole bytes 4 to 10; copied in place (a moved-from field is resized).
+    _data.resize(7);
+    std::copy_n(data.begin() + 4, 7, _data.begin());
     return true;
 }
 

@@ -2,8 +2,8 @@
 #define MODES_MODESDECODER_H
 
 #include <cstdint>
-#include <map>
 #include <string>
+#include <unordered_map>
 
 #include <modes/ModeSMessage.h>
 #include <modes/modes_export.h>
@@ -51,16 +51,19 @@ private:
         uint32_t count = 0;
     };
 
-    bool addressConfirmed(uint32_t address, int64_t now) const;
+    bool addressConfirmed(const int64_t* time, int64_t now) const;
     bool interrogatorConfirmed(const InterrogatorEntry* entry, int64_t now) const;
     void grade(DFMessage& message, int64_t now);
     void gradeAllCall(DFMessage& message, int64_t now);
     // Repairs an extended squitter that failed its parity check; null when beyond repair.
     ModeSMessage* repair(DFMessage* message, const std::string& data, int64_t now);
 
-    std::map<uint32_t, int64_t> _addresses;  // address -> seconds of the last confirmation
+    // Keyed by aircraft address, respectively interrogator code (II, or SI with its code
+    // label). Every reply looks one of them up and nothing ever walks them in order, so they
+    // are hash tables.
+    std::unordered_map<uint32_t, int64_t> _addresses;  // seconds of the last confirmation
     int64_t _addressValidity = 600;
-    std::map<uint32_t, InterrogatorEntry> _interrogators;
+    std::unordered_map<uint32_t, InterrogatorEntry> _interrogators;
     uint32_t _interrogatorValidity = 60;
     uint32_t _interrogatorCountThreshold = 10;
 };
