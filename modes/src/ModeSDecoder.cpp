@@ -21,7 +21,11 @@ namespace modes {
 
 namespace {
 
-const std::string kSource = "ModeSDecoder";
+// The log source, built on first use so that a decoder may be a static object anywhere.
+const std::string& source() {
+    static const std::string name = "ModeSDecoder";
+    return name;
+}
 
 // How a decoded reply is graded.
 enum class Grading {
@@ -99,7 +103,7 @@ const Format& formatOf(const DFMessage& message) {
 
 ModeSDecoder::ModeSDecoder() {
     static const std::string initialized = "Initialized.";
-    Log::log(Log::INFO, kSource, initialized);
+    Log::log(Log::INFO, source(), initialized);
 }
 
 ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const std::string& data) {
@@ -107,14 +111,14 @@ ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const std::s
         return nullptr;
     if (type != ModeSMessage::DOWNLINK) {
         static const std::string uplink = "Unsupported UF message detected.";
-        Log::log(Log::DEBUG, kSource, uplink);
+        Log::log(Log::DEBUG, source(), uplink);
         return nullptr;
     }
     const DownlinkFormat df =
         DFMessage::downlinkFormatByCode(static_cast<uint8_t>(bits::field(data, 0, 4)));
     const Format& format = kFormats[df];
     if (format.create == nullptr) {
-        Log::log(Log::DEBUG, kSource, "Undefined DF-%u message detected.",
+        Log::log(Log::DEBUG, source(), "Undefined DF-%u message detected.",
                  static_cast<unsigned>(df));
         return nullptr;
     }
@@ -212,7 +216,7 @@ void ModeSDecoder::gradeAllCall(DFMessage& message, int64_t now) {
     const ModeSMessageFieldPI& pi = *formatOf(message).parityInterrogator(message);
     const uint32_t ii = pi.interrogatorId();
     if (!pi.interrogatorIdValid()) {
-        Log::log(Log::INFO, kSource, "Invalid interrogator id, II = %u", ii);
+        Log::log(Log::INFO, source(), "Invalid interrogator id, II = %u", ii);
         message.setConfidence(ModeSMessage::NONE);
         return;
     }
@@ -253,17 +257,18 @@ ModeSMessage* ModeSDecoder::repair(DFMessage* message, const std::string& data, 
     uint8_t pos1 = 0;
     uint8_t pos2 = 0;
     if (message->fixError1Bit(copy, pos1, target)) {
-        Log::log(Log::INFO, kSource, "Fix 1 bit error in DF-%u message at %u.", df, unsigned{pos1});
+        Log::log(Log::INFO, source(), "Fix 1 bit error in DF-%u message at %u.", df,
+                 unsigned{pos1});
     } else if (message->fixError2Bits(copy, pos1, pos2, target)) {
-        Log::log(Log::INFO, kSource, "Fix 2 bits error in DF-%u message at %u and %u.", df,
+        Log::log(Log::INFO, source(), "Fix 2 bits error in DF-%u message at %u and %u.", df,
                  unsigned{pos1}, unsigned{pos2});
     } else {
-        Log::log(Log::INFO, kSource, "Unable to fix error in DF-%u message.", df);
+        Log::log(Log::INFO, source(), "Unable to fix error in DF-%u message.", df);
         delete message;
         return nullptr;
     }
     if (!message->decode(copy)) {
-        Log::log(Log::CRITICAL, kSource, "Faild to decode DF-%u message after CRC fixing.", df);
+        Log::log(Log::CRITICAL, source(), "Faild to decode DF-%u message after CRC fixing.", df);
         delete message;
         return nullptr;
     }
