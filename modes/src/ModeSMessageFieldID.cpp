@@ -8,7 +8,6 @@
 namespace brannic {
 namespace modes {
 
-
 bool ModeSMessageFieldID::decodeImpl(const std::string& data, uint8_t pos) {
     if (pos != 19)
         return false;
