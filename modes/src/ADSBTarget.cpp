@@ -329,16 +329,23 @@ void ADSBTarget::updateQualityIndicators(uint8_t typeCode, uint64_t time) {
 }
 
 void ADSBTarget::resetQualityIndicators() {
+    // NACp and SIL count as valid by their last change, so both times go back to never;
+    // otherwise indicators derived under the old version would stay valid.
     _nucp = 0;
     _nucpLastUpdate = 0;
+    _nucpLastChange = 0;
     _nic = 0;
     _nicLastUpdate = 0;
+    _nicLastChange = 0;
     _pic = 0;
     _picLastUpdate = 0;
+    _picLastChange = 0;
     _nacp = 0;
     _nacpLastUpdate = 0;
+    _nacpLastChange = 0;
     _sil = 0;
     _silLastUpdate = 0;
+    _silLastChange = 0;
 }
 
 uint32_t ADSBTarget::statisticDfMsgCount(DownlinkFormat df) const {

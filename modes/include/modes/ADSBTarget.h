@@ -226,7 +226,8 @@ private:
     // airborne position message, the version and the NIC supplements received so far. A
     // version outside 0..2 resets the indicators instead.
     void updateQualityIndicators(uint8_t typeCode, uint64_t time);
-    // NUCp, NIC, PIC, NACp and SIL back to 0 and invalid; NUCr and the supplements stay.
+    // NUCp, NIC, PIC, NACp and SIL back to 0 and invalid (both times cleared); NUCr and the
+    // supplements stay.
     void resetQualityIndicators();
 
     void resetStatistic();

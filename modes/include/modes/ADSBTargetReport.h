@@ -246,7 +246,7 @@ public:
     // indicators), styled with `css`. Every text is escaped for HTML.
     std::string toHtml(const std::string& css) const;
 
-    // "2021-01-10T08:05:03.042Z" (UTC); empty for 0 or a time beyond the calendar's reach.
+    // "2021-01-10T08:05:03.042Z" (UTC), the year as wide as it needs; empty for 0.
     static std::string timeToString(uint64_t time);
     // "TRUE" or "FALSE".
     static std::string boolToString(bool value);
