@@ -63,6 +63,7 @@ public:
     uint64_t emitterCategoryLastChange() const { return _emitterCategoryLastChange; }
     void setEmitterCategoryLastChange(const uint64_t& time) { _emitterCategoryLastChange = time; }
 
+    // Mode A code as a number: 4032 is code 7700.
     uint32_t squawk() const { return _squawk; }
     void setSquawk(uint32_t value);
     bool squawkValid() const { return _squawkValid; }
@@ -90,6 +91,7 @@ public:
     uint64_t signalAmplitudeLastUpdate() const { return _signalAmplitudeLastUpdate; }
     void setSignalAmplitudeLastUpdate(const uint64_t& time) { _signalAmplitudeLastUpdate = time; }
 
+    // Feet, from the barometric (pressure) altitude.
     int32_t altitudeBaro() const { return _altitudeBaro; }
     void setAltitudeBaro(int32_t value);
     bool altitudeBaroValid() const { return _altitudeBaroValid; }
@@ -97,6 +99,7 @@ public:
     uint64_t altitudeBaroLastUpdate() const { return _altitudeBaroLastUpdate; }
     void setAltitudeBaroLastUpdate(const uint64_t& time) { _altitudeBaroLastUpdate = time; }
 
+    // Knots.
     double groundSpeed() const { return _groundSpeed; }
     void setGroundSpeed(double value);
     bool groundSpeedValid() const { return _groundSpeedValid; }
@@ -104,6 +107,7 @@ public:
     uint64_t groundSpeedLastUpdate() const { return _groundSpeedLastUpdate; }
     void setGroundSpeedLastUpdate(const uint64_t& time) { _groundSpeedLastUpdate = time; }
 
+    // Degrees clockwise from true north (the track angle over ground).
     double heading() const { return _heading; }
     void setHeading(double value);
     bool headingValid() const { return _headingValid; }
@@ -111,6 +115,7 @@ public:
     uint64_t headingLastUpdate() const { return _headingLastUpdate; }
     void setHeadingLastUpdate(const uint64_t& time) { _headingLastUpdate = time; }
 
+    // Feet per minute, positive climbing.
     int32_t verticalRateBaro() const { return _verticalRateBaro; }
     void setVerticalRateBaro(int32_t value);
     bool verticalRateBaroValid() const { return _verticalRateBaroValid; }
@@ -118,6 +123,7 @@ public:
     uint64_t verticalRateBaroLastUpdate() const { return _verticalRateBaroLastUpdate; }
     void setVerticalRateBaroLastUpdate(const uint64_t& time) { _verticalRateBaroLastUpdate = time; }
 
+    // True when on the ground.
     bool groundStatus() const { return _groundStatus; }
     void setGroundStatus(bool value);
     bool groundStatusValid() const { return _groundStatusValid; }
@@ -154,6 +160,8 @@ public:
     uint64_t mopsVersionLastChange() const { return _mopsVersionLastChange; }
     void setMopsVersionLastChange(const uint64_t& time) { _mopsVersionLastChange = time; }
 
+    // Quality indicators (DO-260 NUCp and NUCr, DO-260A/B NIC, NIC supplements, NACp, SIL;
+    // PIC as ASTERIX I021/271 encodes the integrity containment).
     uint8_t nucp() const { return _nucp; }
     void setNUCp(uint8_t value) { _nucp = value; }
     bool nucpValid() const { return _nucpValid; }
