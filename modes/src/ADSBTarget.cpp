@@ -37,9 +37,9 @@ bool storeTracked(T& value, uint64_t& lastUpdate, uint64_t& lastChange, const T&
 //
 // The airborne position type code states the containment radius of the reported position; the
 // NIC supplements sharpen it from DO-260A on. DO-260 (version 0) reports it as NUCp and the
-// target also derives NIC, PIC (ASTERIX I021/271 integrity code), NACp and SIL from it;
-// DO-260A and DO-260B give NIC and PIC, with NACp and SIL coming from the operational status
-// message instead.
+// target also derives NIC, PIC (the position integrity category of ASTERIX I021/090), NACp and SIL
+// from it; DO-260A and DO-260B give NIC and PIC, with NACp and SIL coming from the operational
+// status message instead.
 
 // What a rule requires of one NIC supplement: nothing, received and true, received and false.
 enum class Supp : uint8_t { ANY, SET, CLEAR };

@@ -160,8 +160,8 @@ public:
     uint64_t mopsVersionLastChange() const { return _mopsVersionLastChange; }
     void setMopsVersionLastChange(const uint64_t& time) { _mopsVersionLastChange = time; }
 
-    // Quality indicators (DO-260 NUCp and NUCr, DO-260A/B NIC, NIC supplements, NACp, SIL;
-    // PIC as ASTERIX I021/271 encodes the integrity containment).
+    // Quality indicators: DO-260 NUCp and NUCr, DO-260A/B NIC and its supplements, NACp, SIL,
+    // and PIC, the position integrity category of ASTERIX I021/090.
     uint8_t nucp() const { return _nucp; }
     void setNUCp(uint8_t value) { _nucp = value; }
     bool nucpValid() const { return _nucpValid; }
