@@ -16,8 +16,8 @@ run_suite() {
     local dir=$1
     shift
     echo "=== $dir: configure and build"
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTMAR_BENCHMARKS=ON "$@" > "$dir.configure.log" 2>&1 \
-        || { cat "$dir.configure.log"; return 1; }
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTMAR_BENCHMARKS=ON "$@" > "$dir/configure.log" 2>&1 \
+        || { cat "$dir/configure.log"; return 1; }
     cmake --build "$dir" -j"$jobs"
     echo "=== $dir: tests"
     ctest --test-dir "$dir" --output-on-failure -j"$jobs"

@@ -1,0 +1,28 @@
+#include <modes/ModeSMessageFieldMV.h>
+
+#include <algorithm>
+
+#include "Text.h"
+
+namespace brannic {
+namespace modes {
+
+bool ModeSMessageFieldMV::decodeImpl(const std::string& data, uint8_t pos) {
+    if (pos != 32)
+        return false;
+    // Bits 32 to 87 are whole bytes 4 to 10; copied in place (a moved-from field is resized).
+    _data.resize(7);
+    std::copy_n(data.begin() + 4, 7, _data.begin());
+    return true;
+}
+
+std::string ModeSMessageFieldMV::description() const {
+    return dataHexString();
+}
+
+std::string ModeSMessageFieldMV::dataHexString() const {
+    return text::hexBytes(_data);
+}
+
+}  // namespace modes
+}  // namespace brannic
