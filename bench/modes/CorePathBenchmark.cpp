@@ -28,8 +28,10 @@ void BM_CorePath_DecodeAndTrack(benchmark::State& state) {
     size_t i = 0;
     for (auto _ : state) {
         std::unique_ptr<ModeSMessage> msg(decoder.decode(ModeSMessage::DOWNLINK, mix[i], time));
-        if (msg) benchmark::DoNotOptimize(tracker.procModeSMsg(msg.get()));
-        if (++i == mix.size()) i = 0;
+        if (msg)
+            benchmark::DoNotOptimize(tracker.procModeSMsg(msg.get()));
+        if (++i == mix.size())
+            i = 0;
         time += 1;
     }
     state.SetItemsProcessed(state.iterations());

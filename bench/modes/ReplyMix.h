@@ -19,26 +19,30 @@ namespace bench {
 
 inline std::string hexBytes(const std::string& hex) {
     std::string out;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2) out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
     return out;
 }
 
 inline void overlay(std::string& frame, uint32_t value) {
     const size_t n = frame.size();
-    uint32_t parity = n == 14 ? LongReply().calculateParity(frame) : ShortReply().calculateParity(frame);
+    uint32_t parity =
+        n == 14 ? LongReply().calculateParity(frame) : ShortReply().calculateParity(frame);
     parity ^= value;
     frame[n - 3] = static_cast<char>(parity >> 16);
     frame[n - 2] = static_cast<char>(parity >> 8);
     frame[n - 1] = static_cast<char>(parity);
 }
 
-inline std::string withHeader(int firstByte, uint32_t address, const std::string& body, size_t size) {
+inline std::string withHeader(int firstByte, uint32_t address, const std::string& body,
+                              size_t size) {
     std::string f(size, '\0');
     f[0] = static_cast<char>(firstByte);
     f[1] = static_cast<char>(address >> 16);
     f[2] = static_cast<char>(address >> 8);
     f[3] = static_cast<char>(address);
-    for (size_t i = 0; i < body.size() && 4 + i < size; ++i) f[4 + i] = body[i];
+    for (size_t i = 0; i < body.size() && 4 + i < size; ++i)
+        f[4 + i] = body[i];
     return f;
 }
 
@@ -49,7 +53,8 @@ inline std::vector<std::string> recordedMEs() {
     std::string line;
     while (std::getline(in, line)) {
         const auto q1 = line.find('"');
-        if (q1 == std::string::npos) continue;
+        if (q1 == std::string::npos)
+            continue;
         mes.push_back(hexBytes(line.substr(q1 + 1, 28)).substr(4, 7));
     }
     return mes;
@@ -74,7 +79,8 @@ inline std::vector<std::string> realisticMix(uint32_t aircraft) {
                     if (r == 5) {  // one in ten damaged
                         const unsigned a = next() >> 8;
                         f[(a % 88) / 8] ^= static_cast<char>(0x80 >> (a % 8));
-                        if (round % 2) f[(a / 88 % 88) / 8] ^= static_cast<char>(0x80 >> (a / 88 % 8));
+                        if (round % 2)
+                            f[(a / 88 % 88) / 8] ^= static_cast<char>(0x80 >> (a / 88 % 8));
                     }
                 } else {
                     static const int kHeads[8] = {0x20, 0xA0, 0x20, 0x28, 0xA8, 0x58, 0x00, 0x80};

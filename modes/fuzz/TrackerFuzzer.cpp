@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include <modes/ADSBMessage.h>
+#include <modes/ADSBTargetReport.h>
 #include <modes/ADSBTracker.h>
 #include <modes/Log.h>
 #include <modes/ModeSDecoder.h>
@@ -37,11 +39,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (const ADSBTarget* target = tracker.procModeSMsg(msg.get())) {
                 target->report();
                 if (reply.size() == 14) {
-                    std::unique_ptr<ADSBMessage> adsb(tracker.decodeADSBMsg(target->icaoAddr(), reply.substr(4, 7)));
+                    std::unique_ptr<ADSBMessage> adsb(
+                        tracker.decodeADSBMsg(target->icaoAddr(), reply.substr(4, 7)));
                 }
             }
         }
-        if (control & 0x40) tracker.killTargets(time - 5000);
+        if (control & 0x40)
+            tracker.killTargets(time - 5000);
     }
     tracker.allTargetsSince(time - 10000, time);
     tracker.killTargets(time);

@@ -3,9 +3,13 @@
 #include <cstdlib>
 #include <memory>
 
+#include <modes/ADSBAirbornePositionMessageV0.h>
+#include <modes/ADSBAirbornePositionMessageV1.h>
+#include <modes/ADSBAirbornePositionMessageV2.h>
+#include <modes/ADSBAirborneVelocityMessageV0.h>
+#include <modes/ADSBAirborneVelocityMessageV1.h>
+#include <modes/ADSBAirborneVelocityMessageV2.h>
 #include <modes/ADSBAircraftOperationalStatusMessage.h>
-#include <modes/ADSBAirbornePositionMessage.h>
-#include <modes/ADSBAirborneVelocityMessage.h>
 #include <modes/ADSBIdentityMessage.h>
 #include <modes/ADSBTargetReport.h>
 #include <modes/DF0Message.h>
@@ -34,14 +38,14 @@ struct FlightStatusEffect {
 };
 
 constexpr FlightStatusEffect kFlightStatusEffects[8] = {
-    {true, ADSBTarget::AIRBORNE, false, false},  // 0 airborne
-    {true, ADSBTarget::ON_GROUND, false, false}, // 1 on ground
-    {true, ADSBTarget::AIRBORNE, false, true},   // 2 alert, airborne
-    {true, ADSBTarget::ON_GROUND, false, true},  // 3 alert, on ground
-    {true, ADSBTarget::UNKNOWN, true, true},     // 4 alert and SPI
-    {true, ADSBTarget::UNKNOWN, true, false},    // 5 SPI
-    {false, ADSBTarget::UNKNOWN, false, false},  // 6 reserved
-    {false, ADSBTarget::UNKNOWN, false, false},  // 7 not assigned
+    {true, ADSBTarget::AIRBORNE, false, false},   // 0 airborne
+    {true, ADSBTarget::ON_GROUND, false, false},  // 1 on ground
+    {true, ADSBTarget::AIRBORNE, false, true},    // 2 alert, airborne
+    {true, ADSBTarget::ON_GROUND, false, true},   // 3 alert, on ground
+    {true, ADSBTarget::UNKNOWN, true, true},      // 4 alert and SPI
+    {true, ADSBTarget::UNKNOWN, true, false},     // 5 SPI
+    {false, ADSBTarget::UNKNOWN, false, false},   // 6 reserved
+    {false, ADSBTarget::UNKNOWN, false, false},   // 7 not assigned
 };
 
 // Even and odd airborne positions further apart than this are not paired.
@@ -78,32 +82,39 @@ const ADSBTarget* ADSBTracker::findConstTarget(unsigned int icao) const {
 
 unsigned int ADSBTracker::getNextTrackId() {
     const unsigned int range = _trackIdHighest - _trackIdLowest + 1;
-    if (_targets.size() >= range) return 0;
+    if (_targets.size() >= range)
+        return 0;
     // One pass over the targets marks the numbers in use; the cursor then skips them.
     std::vector<bool> inUse(range, false);
     for (const auto& entry : _targets) {
         const unsigned int id = entry.second.trackId();
-        if (id >= _trackIdLowest && id <= _trackIdHighest) inUse[id - _trackIdLowest] = true;
+        if (id >= _trackIdLowest && id <= _trackIdHighest)
+            inUse[id - _trackIdLowest] = true;
     }
-    if (_nextTrackId < _trackIdLowest || _nextTrackId > _trackIdHighest) _nextTrackId = _trackIdLowest;
+    if (_nextTrackId < _trackIdLowest || _nextTrackId > _trackIdHighest)
+        _nextTrackId = _trackIdLowest;
     while (inUse[_nextTrackId - _trackIdLowest]) {
         ++_nextTrackId;
-        if (_nextTrackId > _trackIdHighest) _nextTrackId = _trackIdLowest;
+        if (_nextTrackId > _trackIdHighest)
+            _nextTrackId = _trackIdLowest;
     }
     return _nextTrackId++;
 }
 
 ADSBTarget* ADSBTracker::createTarget(unsigned int icao) {
-    if (ADSBTarget* existing = findTarget(icao)) return existing;
+    if (ADSBTarget* existing = findTarget(icao))
+        return existing;
     const unsigned int trackId = getNextTrackId();
-    if (trackId == 0) return nullptr;
+    if (trackId == 0)
+        return nullptr;
     ADSBTarget& target = _targets.emplace(icao, ADSBTarget(icao)).first->second;
     target.setTrackId(trackId);
     return &target;
 }
 
 const ADSBTarget* ADSBTracker::procModeSMsg(const ModeSMessage* msg) {
-    if (msg == nullptr || msg->modeSMsgType() != ModeSMessage::DOWNLINK) return nullptr;
+    if (msg == nullptr || msg->modeSMsgType() != ModeSMessage::DOWNLINK)
+        return nullptr;
     return procDFMsg(static_cast<const DFMessage*>(msg));
 }
 
@@ -132,14 +143,16 @@ const ADSBTarget* ADSBTracker::procDFMsg(const DFMessage* msg) {
     }
 }
 
-bool ADSBTracker::updateTargetAltituteBaro(ADSBTarget* target, int altitude, unsigned long long time) {
+bool ADSBTracker::updateTargetAltituteBaro(ADSBTarget* target, int altitude,
+                                           unsigned long long time) {
     if (!_altitudeCheck) {
         target->setAltitudeBaro(altitude, time);
         return false;
     }
     if (target->altitudeBaroValid() &&
         time < target->altitudeBaroLastUpdate() + _altitudeCheckWindow * 1000ull &&
-        static_cast<unsigned int>(std::abs(altitude - target->altitudeBaro())) > _altitudeCheckMaxJump) {
+        static_cast<unsigned int>(std::abs(altitude - target->altitudeBaro())) >
+            _altitudeCheckMaxJump) {
         return false;
     }
     target->setAltitudeBaro(altitude, time);
@@ -149,9 +162,11 @@ bool ADSBTracker::updateTargetAltituteBaro(ADSBTarget* target, int altitude, uns
 // DF0 and DF16: vertical status and altitude.
 template <typename Message>
 const ADSBTarget* ADSBTracker::procVerticalStatusReply(const Message* msg) {
-    if (msg->confidence() < ModeSMessage::HIGH) return nullptr;
+    if (msg->confidence() < ModeSMessage::HIGH)
+        return nullptr;
     ADSBTarget* target = createTarget(msg->icaoAddress());
-    if (target == nullptr) return nullptr;
+    if (target == nullptr)
+        return nullptr;
     const unsigned long long time = msg->timeStamp();
     target->setLastUpdate(time);
     target->setGroundStatus(msg->constFieldVS().verticalStatus() == ModeSMessageFieldVS::ON_GROUND
@@ -166,9 +181,11 @@ const ADSBTarget* ADSBTracker::procVerticalStatusReply(const Message* msg) {
 // DF4/DF20 (altitude) and DF5/DF21 (identity): flight status, then altitude or Mode A code.
 template <typename Message>
 const ADSBTarget* ADSBTracker::procFlightStatusReply(const Message* msg, bool /*identity*/) {
-    if (msg->confidence() < ModeSMessage::HIGH) return nullptr;
+    if (msg->confidence() < ModeSMessage::HIGH)
+        return nullptr;
     ADSBTarget* target = createTarget(msg->icaoAddress());
-    if (target == nullptr) return nullptr;
+    if (target == nullptr)
+        return nullptr;
     const unsigned long long time = msg->timeStamp();
     target->setLastUpdate(time);
     const FlightStatusEffect& effect = kFlightStatusEffects[msg->constFieldFS().flightStatus() & 7];
@@ -180,13 +197,18 @@ const ADSBTarget* ADSBTracker::procFlightStatusReply(const Message* msg, bool /*
     return target;
 }
 
-const ADSBTarget* ADSBTracker::procDF0Msg(const DF0Message* msg) { return procVerticalStatusReply(msg); }
+const ADSBTarget* ADSBTracker::procDF0Msg(const DF0Message* msg) {
+    return procVerticalStatusReply(msg);
+}
 
-const ADSBTarget* ADSBTracker::procDF16Msg(const DF16Message* msg) { return procVerticalStatusReply(msg); }
+const ADSBTarget* ADSBTracker::procDF16Msg(const DF16Message* msg) {
+    return procVerticalStatusReply(msg);
+}
 
 const ADSBTarget* ADSBTracker::procDF4Msg(const DF4Message* msg) {
     auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, false));
-    if (target == nullptr) return nullptr;
+    if (target == nullptr)
+        return nullptr;
     updateTargetAltituteBaro(target, msg->constFieldAC().altitude(), msg->timeStamp());
     target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
     return target;
@@ -194,7 +216,8 @@ const ADSBTarget* ADSBTracker::procDF4Msg(const DF4Message* msg) {
 
 const ADSBTarget* ADSBTracker::procDF20Msg(const DF20Message* msg) {
     auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, false));
-    if (target == nullptr) return nullptr;
+    if (target == nullptr)
+        return nullptr;
     updateTargetAltituteBaro(target, msg->constFieldAC().altitude(), msg->timeStamp());
     target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
     return target;
@@ -202,7 +225,8 @@ const ADSBTarget* ADSBTracker::procDF20Msg(const DF20Message* msg) {
 
 const ADSBTarget* ADSBTracker::procDF5Msg(const DF5Message* msg) {
     auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, true));
-    if (target == nullptr) return nullptr;
+    if (target == nullptr)
+        return nullptr;
     target->setSquawk(msg->constFieldID().identity(), msg->timeStamp());
     target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
     return target;
@@ -210,17 +234,20 @@ const ADSBTarget* ADSBTracker::procDF5Msg(const DF5Message* msg) {
 
 const ADSBTarget* ADSBTracker::procDF21Msg(const DF21Message* msg) {
     auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, true));
-    if (target == nullptr) return nullptr;
+    if (target == nullptr)
+        return nullptr;
     target->setSquawk(msg->constFieldID().identity(), msg->timeStamp());
     target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
     return target;
 }
 
 const ADSBTarget* ADSBTracker::procDF11Msg(const DF11Message* msg) {
-    if (msg->confidence() < ModeSMessage::HIGH) return nullptr;
+    if (msg->confidence() < ModeSMessage::HIGH)
+        return nullptr;
     // An all-call reply never creates a target: it only confirms one already tracked.
     ADSBTarget* target = findTarget(msg->icaoAddress());
-    if (target == nullptr) return nullptr;
+    if (target == nullptr)
+        return nullptr;
     const unsigned long long time = msg->timeStamp();
     target->setLastUpdate(time);
     target->setTransponderCommCapability(msg->constFieldCA().capability(), time);
@@ -229,15 +256,19 @@ const ADSBTarget* ADSBTracker::procDF11Msg(const DF11Message* msg) {
 }
 
 const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
-    if (msg->confidence() != ModeSMessage::FULL) return nullptr;
+    if (msg->confidence() != ModeSMessage::FULL)
+        return nullptr;
     ADSBTarget* target = createTarget(msg->icaoAddress());
-    if (target == nullptr) return nullptr;
+    if (target == nullptr)
+        return nullptr;
     const unsigned long long time = msg->timeStamp();
     target->setLastUpdate(time);
     target->setSignalAmplitude(msg->signalAmplitude(), time);
 
-    std::unique_ptr<ADSBMessage> adsb(_decoder.decode(target->mopsVersion(), msg->constFieldME().data()));
-    if (!adsb) return target;
+    std::unique_ptr<ADSBMessage> adsb(
+        _decoder.decode(target->mopsVersion(), msg->constFieldME().data()));
+    if (!adsb)
+        return target;
     adsb->setTimeStamp(time);
     adsb->setSignalAmplitude(msg->signalAmplitude());
 
@@ -246,10 +277,12 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
             procADSBIdentificationMsg(target, static_cast<const ADSBIdentityMessage*>(adsb.get()));
             break;
         case POS_AIR:
-            procADSBAirbornePositionMsg(target, static_cast<const ADSBAirbornePositionMessage*>(adsb.get()));
+            procADSBAirbornePositionMsg(
+                target, static_cast<const ADSBAirbornePositionMessage*>(adsb.get()));
             break;
         case AIR_VEL:
-            procADSBAirborneVelocityMsg(target, static_cast<const ADSBAirborneVelocityMessage*>(adsb.get()));
+            procADSBAirborneVelocityMsg(
+                target, static_cast<const ADSBAirborneVelocityMessage*>(adsb.get()));
             break;
         case OP_STATUS:
             procADSBAircraftOperationalStatusMsg(
@@ -264,7 +297,8 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
     // one that then sends aircraft status or target state messages is not sure any more.
     if (target->mopsVersion() == MOPS_V0 && target->mopsVersionAssumed() &&
         target->statisticDfMsgCount(DF_17) >= _mopsV0ConfirmCount &&
-        target->statisticADSBMsgCount(AC_STATUS) == 0 && target->statisticADSBMsgCount(TG_STATUS) == 0 &&
+        target->statisticADSBMsgCount(AC_STATUS) == 0 &&
+        target->statisticADSBMsgCount(TG_STATUS) == 0 &&
         target->statisticADSBMsgCount(OP_STATUS) == 0) {
         target->setMOPSVersionConfirmed(time);
         Log::log(Log::DEBUG, kSource, "Track #%u MOPS version 0 confirmed.", target->trackId());
@@ -284,8 +318,8 @@ void ADSBTracker::procADSBIdentificationMsg(ADSBTarget* target, const ADSBIdenti
     target->setCallsign(msg->callsign(), msg->timeStamp());
 }
 
-void ADSBTracker::procADSBAircraftOperationalStatusMsg(ADSBTarget* target,
-                                                       const ADSBAircraftOperationalStatusMessage* msg) {
+void ADSBTracker::procADSBAircraftOperationalStatusMsg(
+    ADSBTarget* target, const ADSBAircraftOperationalStatusMessage* msg) {
     const unsigned long long time = msg->timeStamp();
     switch (msg->version()) {
         case MOPS_V1:
@@ -308,14 +342,16 @@ void ADSBTracker::procADSBAircraftOperationalStatusMsg(ADSBTarget* target,
     target->setNICSupplementA(msg->nicSupplementA(), time);
 }
 
-void ADSBTracker::procADSBAirborneVelocityMsg(ADSBTarget* target, const ADSBAirborneVelocityMessage* msg) {
+void ADSBTracker::procADSBAirborneVelocityMsg(ADSBTarget* target,
+                                              const ADSBAirborneVelocityMessage* msg) {
     const unsigned long long time = msg->timeStamp();
     if (msg->velocityType() == ADSBAirborneVelocityMessage::GROUND_SPEED ||
         msg->velocityType() == ADSBAirborneVelocityMessage::GROUND_SPEED_SUPER_SONIC) {
         target->setGroundSpeed(msg->groundSpeed(), time);
         target->setHeading(msg->heading(), time);
     }
-    if (msg->verticalRateSource() == BARO) target->setVerticalRateBaro(msg->verticalRate(), time);
+    if (msg->verticalRateSource() == BARO)
+        target->setVerticalRateBaro(msg->verticalRate(), time);
     // The message class follows the version the target had when it was decoded.
     if (const auto* v0 = dynamic_cast<const ADSBAirborneVelocityMessageV0*>(msg)) {
         procADSBAirborneVelocityMsgV0(target, v0);
@@ -326,16 +362,21 @@ void ADSBTracker::procADSBAirborneVelocityMsg(ADSBTarget* target, const ADSBAirb
     }
 }
 
-void ADSBTracker::procADSBAirborneVelocityMsgV0(ADSBTarget* target, const ADSBAirborneVelocityMessageV0* msg) {
+void ADSBTracker::procADSBAirborneVelocityMsgV0(ADSBTarget* target,
+                                                const ADSBAirborneVelocityMessageV0* msg) {
     // NUCr only exists in DO-260; later versions report NACv in the operational status.
-    if (target->mopsVersion() == MOPS_V0) target->setNUCr(msg->nucr(), msg->timeStamp());
+    if (target->mopsVersion() == MOPS_V0)
+        target->setNUCr(msg->nucr(), msg->timeStamp());
 }
 
-void ADSBTracker::procADSBAirborneVelocityMsgV1(ADSBTarget*, const ADSBAirborneVelocityMessageV1*) {}
+void ADSBTracker::procADSBAirborneVelocityMsgV1(ADSBTarget*, const ADSBAirborneVelocityMessageV1*) {
+}
 
-void ADSBTracker::procADSBAirborneVelocityMsgV2(ADSBTarget*, const ADSBAirborneVelocityMessageV2*) {}
+void ADSBTracker::procADSBAirborneVelocityMsgV2(ADSBTarget*, const ADSBAirborneVelocityMessageV2*) {
+}
 
-void ADSBTracker::procADSBAirbornePositionMsg(ADSBTarget* target, const ADSBAirbornePositionMessage* msg) {
+void ADSBTracker::procADSBAirbornePositionMsg(ADSBTarget* target,
+                                              const ADSBAirbornePositionMessage* msg) {
     const unsigned long long time = msg->timeStamp();
     target->setGroundStatus(ADSBTarget::AIRBORNE, time);
     updateTargetAltituteBaro(target, msg->altitude(), time);
@@ -348,7 +389,8 @@ void ADSBTracker::procADSBAirbornePositionMsg(ADSBTarget* target, const ADSBAirb
     const unsigned long long oddTime = target->cprOddTime();
     const unsigned long long evenTime = target->cprEvenTime();
     const unsigned long long gap = oddTime > evenTime ? oddTime - evenTime : evenTime - oddTime;
-    if (gap <= kCPRPairWindowMs) target->decodeCPRPosition();
+    if (gap <= kCPRPairWindowMs)
+        target->decodeCPRPosition();
 
     if (const auto* v0 = dynamic_cast<const ADSBAirbornePositionMessageV0*>(msg)) {
         procADSBAirbornePositionMsgV0(target, v0);
@@ -360,11 +402,14 @@ void ADSBTracker::procADSBAirbornePositionMsg(ADSBTarget* target, const ADSBAirb
     target->updateQualityIndicators(msg->typeCode(), time);
 }
 
-void ADSBTracker::procADSBAirbornePositionMsgV0(ADSBTarget*, const ADSBAirbornePositionMessageV0*) {}
+void ADSBTracker::procADSBAirbornePositionMsgV0(ADSBTarget*, const ADSBAirbornePositionMessageV0*) {
+}
 
-void ADSBTracker::procADSBAirbornePositionMsgV1(ADSBTarget*, const ADSBAirbornePositionMessageV1*) {}
+void ADSBTracker::procADSBAirbornePositionMsgV1(ADSBTarget*, const ADSBAirbornePositionMessageV1*) {
+}
 
-void ADSBTracker::procADSBAirbornePositionMsgV2(ADSBTarget* target, const ADSBAirbornePositionMessageV2* msg) {
+void ADSBTracker::procADSBAirbornePositionMsgV2(ADSBTarget* target,
+                                                const ADSBAirbornePositionMessageV2* msg) {
     target->setNICSupplementB(msg->nicSupplementB(), msg->timeStamp());
 }
 
@@ -374,22 +419,26 @@ ADSBMessage* ADSBTracker::decodeADSBMsg(unsigned int icaoAddress, const std::str
 }
 
 const ADSBTarget* ADSBTracker::procTargetReport(const ADSBTargetReport* report) {
-    if (report == nullptr || !report->valid()) return nullptr;
+    if (report == nullptr || !report->valid())
+        return nullptr;
     ADSBTarget* target = createTarget(report->icaoAddress());
-    if (target == nullptr) return nullptr;
+    if (target == nullptr)
+        return nullptr;
 
     target->setTrackId(report->trackIdValid() ? report->trackId() : 0);
     const unsigned long long time = report->lastUpdate();
     target->setLastUpdate(time);
 
     if (report->callsignValid()) {
-        target->setCallsign(report->callsign(), report->callsignLastUpdate(), report->callsignLastChange());
+        target->setCallsign(report->callsign(), report->callsignLastUpdate(),
+                            report->callsignLastChange());
     }
     if (report->emitterCategoryValid()) {
         target->setEmitterCategory(report->emitterCategory(), report->emitterCategoryLastUpdate(),
                                    report->emitterCategoryLastChange());
     }
-    if (report->squawkValid()) target->copySquawk(report->squawk(), report->squawkLastUpdate());
+    if (report->squawkValid())
+        target->copySquawk(report->squawk(), report->squawkLastUpdate());
     if (report->positionValid()) {
         target->setPosition(report->latitude(), report->longitude(), report->positionLastUpdate());
     }
@@ -399,14 +448,18 @@ const ADSBTarget* ADSBTracker::procTargetReport(const ADSBTargetReport* report) 
     if (report->altitudeBaroValid()) {
         updateTargetAltituteBaro(target, report->altitudeBaro(), report->altitudeBaroLastUpdate());
     }
-    if (report->groundSpeedValid()) target->setGroundSpeed(report->groundSpeed(), report->groundSpeedLastUpdate());
-    if (report->headingValid()) target->setHeading(report->heading(), time);
+    if (report->groundSpeedValid())
+        target->setGroundSpeed(report->groundSpeed(), report->groundSpeedLastUpdate());
+    if (report->headingValid())
+        target->setHeading(report->heading(), time);
     if (report->verticalRateBaroValid()) {
-        target->setVerticalRateBaro(report->verticalRateBaro(), report->verticalRateBaroLastUpdate());
+        target->setVerticalRateBaro(report->verticalRateBaro(),
+                                    report->verticalRateBaroLastUpdate());
     }
     if (report->groundStatusValid()) {
-        target->setGroundStatus(report->groundStatus() ? ADSBTarget::ON_GROUND : ADSBTarget::AIRBORNE,
-                                report->groundStatusLastUpdate());
+        target->setGroundStatus(
+            report->groundStatus() ? ADSBTarget::ON_GROUND : ADSBTarget::AIRBORNE,
+            report->groundStatusLastUpdate());
     }
     return target;
 }
@@ -414,23 +467,27 @@ const ADSBTarget* ADSBTracker::procTargetReport(const ADSBTargetReport* report) 
 std::vector<ADSBTarget> ADSBTracker::allTargets() const {
     std::vector<ADSBTarget> result;
     result.reserve(_targets.size());
-    for (const auto& entry : _targets) result.push_back(entry.second);
+    for (const auto& entry : _targets)
+        result.push_back(entry.second);
     return result;
 }
 
 std::vector<ADSBTarget> ADSBTracker::allTargetsSince(unsigned long long since) const {
     std::vector<ADSBTarget> result;
     for (const auto& entry : _targets) {
-        if (entry.second.lastUpdate() > since) result.push_back(entry.second);
+        if (entry.second.lastUpdate() > since)
+            result.push_back(entry.second);
     }
     return result;
 }
 
-std::vector<ADSBTarget> ADSBTracker::allTargetsSince(unsigned long long since, unsigned long long until) const {
+std::vector<ADSBTarget> ADSBTracker::allTargetsSince(unsigned long long since,
+                                                     unsigned long long until) const {
     std::vector<ADSBTarget> result;
     for (const auto& entry : _targets) {
         const unsigned long long t = entry.second.lastUpdate();
-        if (t > since && t <= until) result.push_back(entry.second);
+        if (t > since && t <= until)
+            result.push_back(entry.second);
     }
     return result;
 }

@@ -45,6 +45,11 @@ bool decodeGlobalAirborne(const Encoded& even, const Encoded& odd, bool oddIsNew
     if (rlat1 >= 270.0)
         rlat1 -= 360.0;
 
+    // Latitudes beyond the poles come only from mismatched reports (two different aircraft, or
+    // reports too far apart); they are no position at all.
+    if (std::fabs(rlat0) > 90.0 || std::fabs(rlat1) > 90.0)
+        return false;
+
     const int zones = nl(rlat0);
     if (zones != nl(rlat1))
         return false;

@@ -40,7 +40,8 @@ struct Encoded {
 // Global decode of an even and an odd report. `oddIsNewer` chooses which of the two gives the
 // position (the newer one; the tracker breaks a tie in favour of odd). Returns false, leaving
 // the outputs untouched, when the two latitudes lie in different NL zones (the pair straddles a
-// zone boundary and cannot be decoded unambiguously). Longitudes come out in (-180, 180].
+// zone boundary and cannot be decoded unambiguously) or when either latitude comes out beyond
+// 90 degrees (the two reports do not belong together). Longitudes come out in (-180, 180].
 MODES_EXPORT bool decodeGlobalAirborne(const Encoded& even, const Encoded& odd, bool oddIsNewer,
                                        double& latitude, double& longitude);
 

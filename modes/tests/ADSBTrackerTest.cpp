@@ -25,10 +25,12 @@ protected:
     // Feeds a frame decoded at time t, optionally forcing its confidence.
     const ADSBTarget* feed(const std::string& frame, uint64_t t, int confidence = -1) {
         auto msg = decode(decoder, frame, t, confidence);
-        if (!msg) return nullptr;
+        if (!msg)
+            return nullptr;
         return tracker.procModeSMsg(msg.get());
     }
-    const ADSBTarget* position(uint32_t address, bool odd, uint32_t lat, uint32_t lon, uint64_t t, int alt = 38000) {
+    const ADSBTarget* position(uint32_t address, bool odd, uint32_t lat, uint32_t lon, uint64_t t,
+                               int alt = 38000) {
         return feed(squitter(address, airbornePositionME(alt, odd, lat, lon)), t);
     }
     // DF4 with altitude code for `feet` (25-ft steps), flight status `fs`.
@@ -87,10 +89,13 @@ TEST_F(TrackerTest, FlightStatusSetsGroundSpiAndAlert) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.fs);
         // Start from the opposite state, then apply the flight status.
-        feed(altitudeReply(address, 1000, row.ground == ADSBTarget::ON_GROUND ? 0 : 1), kT0, ModeSMessage::HIGH);
-        const ADSBTarget* t = feed(altitudeReply(address, 1000, row.fs), kT0 + 1000, ModeSMessage::HIGH);
+        feed(altitudeReply(address, 1000, row.ground == ADSBTarget::ON_GROUND ? 0 : 1), kT0,
+             ModeSMessage::HIGH);
+        const ADSBTarget* t =
+            feed(altitudeReply(address, 1000, row.fs), kT0 + 1000, ModeSMessage::HIGH);
         ASSERT_NE(t, nullptr);
-        if (row.ground != ADSBTarget::UNKNOWN) EXPECT_EQ(t->groundStatus(), row.ground);
+        if (row.ground != ADSBTarget::UNKNOWN)
+            EXPECT_EQ(t->groundStatus(), row.ground);
         EXPECT_EQ(t->spiStatus(), row.spi);
         EXPECT_EQ(t->alertStatus(), row.alert);
         ++address;
@@ -157,7 +162,8 @@ TEST_F(TrackerTest, AltitudeChecking) {
 }
 
 TEST_F(TrackerTest, TrackNumbersSkipNumbersInUseAndComeRound) {
-    for (uint32_t i = 0; i < 10; ++i) feed(altitudeReply(0x500000 + i, 1000), kT0 + 100 + i, ModeSMessage::HIGH);
+    for (uint32_t i = 0; i < 10; ++i)
+        feed(altitudeReply(0x500000 + i, 1000), kT0 + 100 + i, ModeSMessage::HIGH);
     const auto all = tracker.allTargets();
     ASSERT_EQ(all.size(), 10u);
     EXPECT_EQ(all[2].trackId(), 3u);
@@ -171,7 +177,8 @@ TEST_F(TrackerTest, TrackNumbersSkipNumbersInUseAndComeRound) {
 
 TEST_F(TrackerTest, AllTrackNumbersInUse) {
     for (uint32_t i = 0; i < 4095; ++i) {
-        ASSERT_NE(feed(altitudeReply(0x700000 + i, 1000), kT0 + i, ModeSMessage::HIGH), nullptr) << i;
+        ASSERT_NE(feed(altitudeReply(0x700000 + i, 1000), kT0 + i, ModeSMessage::HIGH), nullptr)
+            << i;
     }
     EXPECT_EQ(feed(altitudeReply(0x7FFFF0, 1000), kT0 + 5000, ModeSMessage::HIGH), nullptr);
     EXPECT_EQ(tracker.allTargets().size(), 4095u);
@@ -206,7 +213,8 @@ TEST_F(TrackerTest, MopsVersionZeroConfirmedOnThe21stSquitter) {
     LogCapture log;
     const std::string ident = squitter(kAddress, identificationME("EZY85MH"));
     const ADSBTarget* t = nullptr;
-    for (int i = 0; i < 20; ++i) t = feed(ident, kT0 + i * 1000);
+    for (int i = 0; i < 20; ++i)
+        t = feed(ident, kT0 + i * 1000);
     EXPECT_TRUE(t->mopsVersionAssumed());
     EXPECT_EQ(t->statisticDfMsgCount(DF_17), 20u);
     t = feed(ident, kT0 + 20000);

@@ -69,6 +69,16 @@ TEST(CPRGlobal, PairStraddlingAZoneBoundaryIsRefused) {
     EXPECT_EQ(lon, 678.9);
 }
 
+TEST(CPRGlobal, MismatchedReportsGivingALatitudeBeyondThePoleAreRefused) {
+    // An even report near the equator paired with an odd one from 52 degrees north: the zone
+    // index puts both latitudes near 180 degrees, where NL is 1 for both.
+    double lat = 1234.5, lon = 678.9;
+    EXPECT_FALSE(cpr::decodeGlobalAirborne({8192, 0}, {74158, 50194}, true, lat, lon));
+    EXPECT_FALSE(cpr::decodeGlobalAirborne({8192, 0}, {74158, 50194}, false, lat, lon));
+    EXPECT_EQ(lat, 1234.5);
+    EXPECT_EQ(lon, 678.9);
+}
+
 TEST(CPRGlobal, SouthernAndWesternHemispheres) {
     // Encode a position with the CPR formulas and decode it again, in each quadrant.
     auto mod = [](double x, double y) { return x - y * std::floor(x / y); };

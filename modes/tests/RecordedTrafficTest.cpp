@@ -19,29 +19,35 @@ namespace {
 // its closed form rather than from the published table, to check the tracker's positions.
 struct ReferenceCPR {
     static int nl(double lat) {
-        if (std::fabs(lat) >= 87.0) return 1;
+        if (std::fabs(lat) >= 87.0)
+            return 1;
         const double c = std::cos(lat * M_PI / 180.0);
-        return static_cast<int>(std::floor(2 * M_PI / std::acos(1 - (1 - std::cos(M_PI / 30)) / (c * c))));
+        return static_cast<int>(
+            std::floor(2 * M_PI / std::acos(1 - (1 - std::cos(M_PI / 30)) / (c * c))));
     }
     static double mod(double x, double y) { return x - y * std::floor(x / y); }
 
     // Returns false for a pair across an NL boundary.
-    static bool decode(double evenLat, double evenLon, double oddLat, double oddLon, bool oddNewer, double& lat,
-                       double& lon) {
+    static bool decode(double evenLat, double evenLon, double oddLat, double oddLon, bool oddNewer,
+                       double& lat, double& lon) {
         const double lat0 = evenLat / 131072, lat1 = oddLat / 131072;
         const double lon0 = evenLon / 131072, lon1 = oddLon / 131072;
         const double j = std::floor(59 * lat0 - 60 * lat1 + 0.5);
         double r0 = 6.0 * (mod(j, 60) + lat0);
         double r1 = 360.0 / 59 * (mod(j, 59) + lat1);
-        if (r0 >= 270) r0 -= 360;
-        if (r1 >= 270) r1 -= 360;
-        if (nl(r0) != nl(r1)) return false;
+        if (r0 >= 270)
+            r0 -= 360;
+        if (r1 >= 270)
+            r1 -= 360;
+        if (nl(r0) != nl(r1))
+            return false;
         const int zones = nl(r0);
         const double m = std::floor(lon0 * (zones - 1) - lon1 * zones + 0.5);
         const int ni = oddNewer ? std::max(zones - 1, 1) : std::max(zones, 1);
         lat = oddNewer ? r1 : r0;
         lon = 360.0 / ni * (mod(m, ni) + (oddNewer ? lon1 : lon0));
-        if (lon > 180) lon -= 360;
+        if (lon > 180)
+            lon -= 360;
         return true;
     }
 };
@@ -80,13 +86,15 @@ TEST(RecordedTraffic, OneAircraftOverTwelveMinutes) {
         const ADSBTarget* target = tracker.procModeSMsg(msg.get());
         ASSERT_NE(target, nullptr);
 
-        if (meBits(frame, 0, 4) != 11) continue;
+        if (meBits(frame, 0, 4) != 11)
+            continue;
         Slot& slot = meBits(frame, 21, 21) ? odd : even;
         slot = {meBits(frame, 22, 38), meBits(frame, 39, 55), time};
         const uint64_t gap = even.time > odd.time ? even.time - odd.time : odd.time - even.time;
         double lat = 0, lon = 0;
         if (even.time == 0 || odd.time == 0 || gap > 10000 ||
-            !ReferenceCPR::decode(even.lat, even.lon, odd.lat, odd.lon, even.time <= odd.time, lat, lon)) {
+            !ReferenceCPR::decode(even.lat, even.lon, odd.lat, odd.lon, even.time <= odd.time, lat,
+                                  lon)) {
             continue;
         }
         ASSERT_TRUE(target->positionValid()) << row[0];
@@ -135,9 +143,10 @@ TEST(RecordedTraffic, CommBRepliesOfUnconfirmedAddressesCreateNoTargets) {
     int decoded = 0;
     for (const char* file : {"sample_data_commb_df20.csv", "sample_data_commb_df21.csv"}) {
         for (const auto& row : testdata::readCsv(file, false)) {
-            std::unique_ptr<ModeSMessage> msg(
-                decoder.decode(ModeSMessage::DOWNLINK, testdata::fromHex(row[2]), std::stoull(row[0]) * 1000));
-            if (!msg) continue;  // an altitude code that is not available or not legal
+            std::unique_ptr<ModeSMessage> msg(decoder.decode(
+                ModeSMessage::DOWNLINK, testdata::fromHex(row[2]), std::stoull(row[0]) * 1000));
+            if (!msg)
+                continue;  // an altitude code that is not available or not legal
             ++decoded;
             EXPECT_EQ(msg->confidence(), ModeSMessage::LOW);
             EXPECT_EQ(tracker.procModeSMsg(msg.get()), nullptr);

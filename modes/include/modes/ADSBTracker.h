@@ -67,7 +67,8 @@ public:
     // Copies of the targets with lastUpdate() > since.
     std::vector<ADSBTarget> allTargetsSince(unsigned long long since) const;
     // Copies of the targets with since < lastUpdate() <= until.
-    std::vector<ADSBTarget> allTargetsSince(unsigned long long since, unsigned long long until) const;
+    std::vector<ADSBTarget> allTargetsSince(unsigned long long since,
+                                            unsigned long long until) const;
 
     // Removes every target with lastUpdate() <= time (an absolute time: now minus the time-out)
     // and returns copies of them.
@@ -78,7 +79,8 @@ public:
 
     // Barometric altitude checking: when enabled, a new altitude is dropped if it comes less
     // than windowSeconds after the last one and differs from it by more than maxJumpFeet.
-    void setAltituteBaroChecking(bool enabled, unsigned int windowSeconds, unsigned int maxJumpFeet);
+    void setAltituteBaroChecking(bool enabled, unsigned int windowSeconds,
+                                 unsigned int maxJumpFeet);
 
 private:
     ADSBTarget* createTarget(unsigned int icao);
@@ -104,13 +106,19 @@ private:
 
     void procADSBIdentificationMsg(ADSBTarget* target, const ADSBIdentityMessage* msg);
     void procADSBAirbornePositionMsg(ADSBTarget* target, const ADSBAirbornePositionMessage* msg);
-    void procADSBAirbornePositionMsgV0(ADSBTarget* target, const ADSBAirbornePositionMessageV0* msg);
-    void procADSBAirbornePositionMsgV1(ADSBTarget* target, const ADSBAirbornePositionMessageV1* msg);
-    void procADSBAirbornePositionMsgV2(ADSBTarget* target, const ADSBAirbornePositionMessageV2* msg);
+    void procADSBAirbornePositionMsgV0(ADSBTarget* target,
+                                       const ADSBAirbornePositionMessageV0* msg);
+    void procADSBAirbornePositionMsgV1(ADSBTarget* target,
+                                       const ADSBAirbornePositionMessageV1* msg);
+    void procADSBAirbornePositionMsgV2(ADSBTarget* target,
+                                       const ADSBAirbornePositionMessageV2* msg);
     void procADSBAirborneVelocityMsg(ADSBTarget* target, const ADSBAirborneVelocityMessage* msg);
-    void procADSBAirborneVelocityMsgV0(ADSBTarget* target, const ADSBAirborneVelocityMessageV0* msg);
-    void procADSBAirborneVelocityMsgV1(ADSBTarget* target, const ADSBAirborneVelocityMessageV1* msg);
-    void procADSBAirborneVelocityMsgV2(ADSBTarget* target, const ADSBAirborneVelocityMessageV2* msg);
+    void procADSBAirborneVelocityMsgV0(ADSBTarget* target,
+                                       const ADSBAirborneVelocityMessageV0* msg);
+    void procADSBAirborneVelocityMsgV1(ADSBTarget* target,
+                                       const ADSBAirborneVelocityMessageV1* msg);
+    void procADSBAirborneVelocityMsgV2(ADSBTarget* target,
+                                       const ADSBAirborneVelocityMessageV2* msg);
     void procADSBAircraftOperationalStatusMsg(ADSBTarget* target,
                                               const ADSBAircraftOperationalStatusMessage* msg);
 
