@@ -94,8 +94,7 @@ TEST_F(TrackerTest, FlightStatusSetsGroundSpiAndAlert) {
         const ADSBTarget* t =
             feed(altitudeReply(address, 1000, row.fs), kT0 + 1000, ModeSMessage::HIGH);
         ASSERT_NE(t, nullptr);
-        if (row.ground != ADSBTarget::UNKNOWN)
-            EXPECT_EQ(t->groundStatus(), row.ground);
+        EXPECT_EQ(t->groundStatus(), row.ground);
         EXPECT_EQ(t->spiStatus(), row.spi);
         EXPECT_EQ(t->alertStatus(), row.alert);
         ++address;
