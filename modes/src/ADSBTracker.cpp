@@ -352,13 +352,21 @@ void ADSBTracker::procADSBAirborneVelocityMsg(ADSBTarget* target,
     }
     if (msg->verticalRateSource() == BARO)
         target->setVerticalRateBaro(msg->verticalRate(), time);
-    // The message class follows the version the target had when it was decoded.
-    if (const auto* v0 = dynamic_cast<const ADSBAirborneVelocityMessageV0*>(msg)) {
-        procADSBAirborneVelocityMsgV0(target, v0);
-    } else if (const auto* v1 = dynamic_cast<const ADSBAirborneVelocityMessageV1*>(msg)) {
-        procADSBAirborneVelocityMsgV1(target, v1);
-    } else if (const auto* v2 = dynamic_cast<const ADSBAirborneVelocityMessageV2*>(msg)) {
-        procADSBAirborneVelocityMsgV2(target, v2);
+    // The decoder chose the message class by the target's version, which no handler of a
+    // velocity message changes: the class is known without a run-time type check.
+    switch (target->mopsVersion()) {
+        case MOPS_V0:
+            procADSBAirborneVelocityMsgV0(target,
+                                          static_cast<const ADSBAirborneVelocityMessageV0*>(msg));
+            break;
+        case MOPS_V1:
+            procADSBAirborneVelocityMsgV1(target,
+                                          static_cast<const ADSBAirborneVelocityMessageV1*>(msg));
+            break;
+        default:
+            procADSBAirborneVelocityMsgV2(target,
+                                          static_cast<const ADSBAirborneVelocityMessageV2*>(msg));
+            break;
     }
 }
 
@@ -392,12 +400,20 @@ void ADSBTracker::procADSBAirbornePositionMsg(ADSBTarget* target,
     if (gap <= kCPRPairWindowMs)
         target->decodeCPRPosition();
 
-    if (const auto* v0 = dynamic_cast<const ADSBAirbornePositionMessageV0*>(msg)) {
-        procADSBAirbornePositionMsgV0(target, v0);
-    } else if (const auto* v1 = dynamic_cast<const ADSBAirbornePositionMessageV1*>(msg)) {
-        procADSBAirbornePositionMsgV1(target, v1);
-    } else if (const auto* v2 = dynamic_cast<const ADSBAirbornePositionMessageV2*>(msg)) {
-        procADSBAirbornePositionMsgV2(target, v2);
+    // As for velocities, the message class follows the target's version.
+    switch (target->mopsVersion()) {
+        case MOPS_V0:
+            procADSBAirbornePositionMsgV0(target,
+                                          static_cast<const ADSBAirbornePositionMessageV0*>(msg));
+            break;
+        case MOPS_V1:
+            procADSBAirbornePositionMsgV1(target,
+                                          static_cast<const ADSBAirbornePositionMessageV1*>(msg));
+            break;
+        default:
+            procADSBAirbornePositionMsgV2(target,
+                                          static_cast<const ADSBAirbornePositionMessageV2*>(msg));
+            break;
     }
     target->updateQualityIndicators(msg->typeCode(), time);
 }
