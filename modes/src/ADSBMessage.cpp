@@ -71,12 +71,18 @@ bool ADSBMessage::decode(const std::string& me) {
         _valid = false;
         return false;
     }
+    // A message lists at most a dozen fields of its own: one allocation for all of them.
+    _fields.reserve(_fields.size() + 16);
     addField(ADSBMessageField(ADSBMessageField::TYPE, 0, 5, typeName()));
     addField(ADSBMessageField(ADSBMessageField::TYPE_CODE, 0, 5, std::to_string(_typeCode)));
     _valid = decodeImpl();
-    std::stable_sort(
-        _fields.begin(), _fields.end(),
-        [](const ADSBMessageField& a, const ADSBMessageField& b) { return a.pos() < b.pos(); });
+    // Stable insertion sort by position: the lists are short and nearly ordered, and unlike
+    // std::stable_sort it needs no temporary buffer.
+    for (std::size_t i = 1; i < _fields.size(); ++i) {
+        for (std::size_t j = i; j > 0 && _fields[j].pos() < _fields[j - 1].pos(); --j) {
+            std::swap(_fields[j], _fields[j - 1]);
+        }
+    }
     return _valid;
 }
 
@@ -111,6 +117,10 @@ ADSBMessageType ADSBMessage::typeByCode(unsigned char typeCode) {
 
 void ADSBMessage::addField(const ADSBMessageField& field) {
     _fields.push_back(field);
+}
+
+void ADSBMessage::addField(ADSBMessageField&& field) {
+    _fields.push_back(std::move(field));
 }
 
 }  // namespace modes

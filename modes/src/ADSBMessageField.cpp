@@ -1,5 +1,7 @@
 #include <modes/ADSBMessageField.h>
 
+#include <utility>
+
 #include <array>
 
 namespace brannic {
@@ -29,12 +31,12 @@ bool known(ADSBMessageField::Designator designator) {
 }  // namespace
 
 ADSBMessageField::ADSBMessageField(Designator designator, uint8_t pos, uint8_t bits,
-                                   const std::string& description)
+                                   std::string description)
     : _designator(designator),
       _pos(pos),
       _bits(bits),
       _valid(bits != 0 && designator != UNDEFINED),
-      _description(description) {}
+      _description(std::move(description)) {}
 
 const std::string& ADSBMessageField::description() const {
     static const std::string none = "NO_DESCRIPTION";

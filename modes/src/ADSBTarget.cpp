@@ -1,9 +1,12 @@
 #include <modes/ADSBTarget.h>
 
+#include <algorithm>
 #include <iterator>
 
 #include <modes/ADSBTargetReport.h>
 #include <modes/Log.h>
+
+#include "CPR.h"
 
 namespace brannic {
 namespace modes {
@@ -384,6 +387,24 @@ uint32_t ADSBTarget::increaseStatistic(ADSBMessageType type, uint64_t time) {
     }
     _statisticLastUpdate = time;
     return ++_statisticADSB[type];
+}
+
+void ADSBTarget::copySquawk(uint32_t squawk, uint64_t lastUpdate) {
+    _squawk = squawk;
+    _squawkLastUpdate = lastUpdate;
+}
+
+bool ADSBTarget::decodeCPRPosition() {
+    const bool oddNewer = _cprEvenTime <= _cprOddTime;
+    double latitude = 0.0;
+    double longitude = 0.0;
+    if (!cpr::decodeGlobalAirborne({_cprEvenLatitude, _cprEvenLongitude},
+                                   {_cprOddLatitude, _cprOddLongitude}, oddNewer, latitude,
+                                   longitude)) {
+        return false;
+    }
+    setPosition(latitude, longitude, std::max(_cprOddTime, _cprEvenTime));
+    return true;
 }
 
 }  // namespace modes

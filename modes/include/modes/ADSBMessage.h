@@ -61,6 +61,7 @@ protected:
     explicit ADSBMessage(ADSBMessageType type);
 
     void addField(const ADSBMessageField& field);
+    void addField(ADSBMessageField&& field);
 
     // Decodes data() into the subclass's members and fields; returns the message's validity.
     virtual bool decodeImpl() = 0;

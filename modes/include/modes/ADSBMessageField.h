@@ -66,8 +66,7 @@ public:
     };
 
     // valid() is true unless `bits` is 0 or the designator is UNDEFINED.
-    ADSBMessageField(Designator designator, uint8_t pos, uint8_t bits,
-                     const std::string& description);
+    ADSBMessageField(Designator designator, uint8_t pos, uint8_t bits, std::string description);
 
     Designator designator() const { return _designator; }
     uint8_t pos() const { return _pos; }

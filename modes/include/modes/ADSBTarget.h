@@ -182,6 +182,9 @@ private:
     void setEmitterCategory(uint8_t category, uint64_t time);
     void setEmitterCategory(uint8_t category, uint64_t lastUpdate, uint64_t lastChange);
     void setSquawk(uint32_t squawk, uint64_t time);
+    // A squawk taken over from an external report: value and last update as they come, without
+    // the change rule or its log line.
+    void copySquawk(uint32_t squawk, uint64_t lastUpdate);
     void setSpi(bool spi, uint64_t time);
     void setAlert(bool alert, uint64_t time);
     void setNUCp(uint8_t nucp, uint64_t time);
@@ -215,6 +218,10 @@ private:
     // tracker pairs for a globally unambiguous decode.
     void setCPROdd(int32_t latitude, int32_t longitude, uint64_t time);
     void setCPREven(int32_t latitude, int32_t longitude, uint64_t time);
+    // Global CPR decode of the odd and even slots; the newer slot gives the position (odd on a
+    // tie), timed by the newer slot. False, leaving the position as it was, when the pair
+    // straddles a longitude-zone boundary. The caller checks that the slots are close in time.
+    bool decodeCPRPosition();
     int32_t cprOddLatitude() const { return _cprOddLatitude; }
     int32_t cprOddLongitude() const { return _cprOddLongitude; }
     uint64_t cprOddTime() const { return _cprOddTime; }

@@ -1,0 +1,141 @@
+#ifndef MODES_ADSBTRACKER_H
+#define MODES_ADSBTRACKER_H
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <modes/ADSBDecoder.h>
+#include <modes/ADSBTarget.h>
+#include <modes/modes_export.h>
+
+namespace brannic {
+namespace modes {
+
+class ADSBMessage;
+class ADSBTargetReport;
+class ModeSMessage;
+class DFMessage;
+class DF0Message;
+class DF4Message;
+class DF5Message;
+class DF11Message;
+class DF16Message;
+class DF17Message;
+class DF20Message;
+class DF21Message;
+class ADSBIdentityMessage;
+class ADSBAirbornePositionMessage;
+class ADSBAirbornePositionMessageV0;
+class ADSBAirbornePositionMessageV1;
+class ADSBAirbornePositionMessageV2;
+class ADSBAirborneVelocityMessage;
+class ADSBAirborneVelocityMessageV0;
+class ADSBAirborneVelocityMessageV1;
+class ADSBAirborneVelocityMessageV2;
+class ADSBAircraftOperationalStatusMessage;
+
+// Keeps one ADSBTarget per 24-bit ICAO aircraft address and updates it from decoded Mode S
+// replies (procModeSMsg) or from externally tracked target reports (procTargetReport).
+//
+// Every update takes its time from the reply or report that causes it, never from a clock.
+// Airborne positions come from global CPR decoding of an even and an odd position report
+// received within 10 s of each other. Targets carry track numbers from 1 to 4095, handed out
+// in turn and skipping numbers in use.
+//
+// Copies and moves are offered: a copy owns targets of its own (targets are held by value).
+// Not thread-safe.
+class MODES_EXPORT ADSBTracker {
+public:
+    ADSBTracker();
+
+    // Feeds one decoded reply. Returns the target created or updated, or nullptr when the reply
+    // was ignored (too little confidence, a format not tracked, an unknown DF11 address, no
+    // free track number). The pointer stays valid until the target is killed or reset.
+    const ADSBTarget* procModeSMsg(const ModeSMessage* msg);
+
+    // Feeds one external report; nullptr when it is not valid() or no track number is free.
+    const ADSBTarget* procTargetReport(const ADSBTargetReport* report);
+
+    // Decodes a 7-byte ME field with the MOPS version of the target of that address (version 0
+    // when there is none). The caller owns the result; nullptr when it cannot be decoded.
+    ADSBMessage* decodeADSBMsg(unsigned int icaoAddress, const std::string& me) const;
+
+    // Copies of all targets, in ascending address order.
+    std::vector<ADSBTarget> allTargets() const;
+    // Copies of the targets with lastUpdate() > since.
+    std::vector<ADSBTarget> allTargetsSince(unsigned long long since) const;
+    // Copies of the targets with since < lastUpdate() <= until.
+    std::vector<ADSBTarget> allTargetsSince(unsigned long long since,
+                                            unsigned long long until) const;
+
+    // Removes every target with lastUpdate() <= time (an absolute time: now minus the time-out)
+    // and returns copies of them.
+    std::vector<ADSBTarget> killTargets(unsigned long long time);
+
+    // Removes all targets and starts track numbers from 1 again.
+    void reset();
+
+    // Barometric altitude checking: when enabled, a new altitude is dropped if it comes less
+    // than windowSeconds after the last one and differs from it by more than maxJumpFeet.
+    void setAltituteBaroChecking(bool enabled, unsigned int windowSeconds,
+                                 unsigned int maxJumpFeet);
+
+private:
+    ADSBTarget* createTarget(unsigned int icao);
+    ADSBTarget* findTarget(unsigned int icao);
+    const ADSBTarget* findConstTarget(unsigned int icao) const;
+    unsigned int getNextTrackId();
+
+    const ADSBTarget* procDFMsg(const DFMessage* msg);
+    const ADSBTarget* procDF0Msg(const DF0Message* msg);
+    const ADSBTarget* procDF4Msg(const DF4Message* msg);
+    const ADSBTarget* procDF5Msg(const DF5Message* msg);
+    const ADSBTarget* procDF11Msg(const DF11Message* msg);
+    const ADSBTarget* procDF16Msg(const DF16Message* msg);
+    const ADSBTarget* procDF17Msg(const DF17Message* msg);
+    const ADSBTarget* procDF20Msg(const DF20Message* msg);
+    const ADSBTarget* procDF21Msg(const DF21Message* msg);
+
+    // Shared by the formats that carry the same fields (DF0/16, DF4/20, DF5/21).
+    template <typename Message>
+    const ADSBTarget* procVerticalStatusReply(const Message* msg);
+    template <typename Message>
+    const ADSBTarget* procFlightStatusReply(const Message* msg, bool identity);
+
+    void procADSBIdentificationMsg(ADSBTarget* target, const ADSBIdentityMessage* msg);
+    void procADSBAirbornePositionMsg(ADSBTarget* target, const ADSBAirbornePositionMessage* msg);
+    void procADSBAirbornePositionMsgV0(ADSBTarget* target,
+                                       const ADSBAirbornePositionMessageV0* msg);
+    void procADSBAirbornePositionMsgV1(ADSBTarget* target,
+                                       const ADSBAirbornePositionMessageV1* msg);
+    void procADSBAirbornePositionMsgV2(ADSBTarget* target,
+                                       const ADSBAirbornePositionMessageV2* msg);
+    void procADSBAirborneVelocityMsg(ADSBTarget* target, const ADSBAirborneVelocityMessage* msg);
+    void procADSBAirborneVelocityMsgV0(ADSBTarget* target,
+                                       const ADSBAirborneVelocityMessageV0* msg);
+    void procADSBAirborneVelocityMsgV1(ADSBTarget* target,
+                                       const ADSBAirborneVelocityMessageV1* msg);
+    void procADSBAirborneVelocityMsgV2(ADSBTarget* target,
+                                       const ADSBAirborneVelocityMessageV2* msg);
+    void procADSBAircraftOperationalStatusMsg(ADSBTarget* target,
+                                              const ADSBAircraftOperationalStatusMessage* msg);
+
+    bool updateTargetAltituteBaro(ADSBTarget* target, int altitude, unsigned long long time);
+
+    unsigned int _mopsV0ConfirmCount = 20;
+    ADSBDecoder _decoder;
+    std::map<unsigned int, ADSBTarget> _targets;
+    unsigned int _trackIdLowest = 1;
+    unsigned int _trackIdHighest = 4095;
+    unsigned int _nextTrackId = 1;
+    bool _altitudeCheck = false;
+    unsigned int _altitudeCheckWindow = 4;
+    unsigned int _altitudeCheckMaxJump = 150;
+};
+
+}  // namespace modes
+}  // namespace brannic
+
+#endif  // MODES_ADSBTRACKER_H

@@ -1,0 +1,526 @@
+#include <modes/ADSBTracker.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include <modes/ADSBAirbornePositionMessageV0.h>
+#include <modes/ADSBAirbornePositionMessageV1.h>
+#include <modes/ADSBAirbornePositionMessageV2.h>
+#include <modes/ADSBAirborneVelocityMessageV0.h>
+#include <modes/ADSBAirborneVelocityMessageV1.h>
+#include <modes/ADSBAirborneVelocityMessageV2.h>
+#include <modes/ADSBAircraftOperationalStatusMessage.h>
+#include <modes/ADSBIdentityMessage.h>
+#include <modes/ADSBTargetReport.h>
+#include <modes/DF0Message.h>
+#include <modes/DF11Message.h>
+#include <modes/DF16Message.h>
+#include <modes/DF17Message.h>
+#include <modes/DF20Message.h>
+#include <modes/DF21Message.h>
+#include <modes/DF4Message.h>
+#include <modes/DF5Message.h>
+#include <modes/Log.h>
+
+namespace brannic {
+namespace modes {
+
+namespace {
+
+const char* const kSource = "ADSBTracker";
+
+// Ground status, SPI and alert by flight status (ICAO Annex 10 Vol. IV 3.1.2.6.5.1).
+struct FlightStatusEffect {
+    bool known;  // FS 6 and 7 are reserved: nothing changes
+    ADSBTarget::GroundStatus ground;
+    bool spi;
+    bool alert;
+};
+
+constexpr FlightStatusEffect kFlightStatusEffects[8] = {
+    {true, ADSBTarget::AIRBORNE, false, false},   // 0 airborne
+    {true, ADSBTarget::ON_GROUND, false, false},  // 1 on ground
+    {true, ADSBTarget::AIRBORNE, false, true},    // 2 alert, airborne
+    {true, ADSBTarget::ON_GROUND, false, true},   // 3 alert, on ground
+    {true, ADSBTarget::UNKNOWN, true, true},      // 4 alert and SPI
+    {true, ADSBTarget::UNKNOWN, true, false},     // 5 SPI
+    {false, ADSBTarget::UNKNOWN, false, false},   // 6 reserved
+    {false, ADSBTarget::UNKNOWN, false, false},   // 7 not assigned
+};
+
+// Even and odd airborne positions further apart than this are not paired.
+constexpr unsigned long long kCPRPairWindowMs = 10000;
+
+}  // namespace
+
+ADSBTracker::ADSBTracker() {
+    reset();
+    Log::log(Log::INFO, kSource, "Initialized.");
+}
+
+void ADSBTracker::reset() {
+    _targets.clear();
+    _nextTrackId = _trackIdLowest;
+}
+
+void ADSBTracker::setAltituteBaroChecking(bool enabled, unsigned int windowSeconds,
+                                          unsigned int maxJumpFeet) {
+    _altitudeCheck = enabled;
+    _altitudeCheckWindow = windowSeconds;
+    _altitudeCheckMaxJump = maxJumpFeet;
+}
+
+ADSBTarget* ADSBTracker::findTarget(unsigned int icao) {
+    const auto it = _targets.find(icao);
+    return it != _targets.end() ? &it->second : nullptr;
+}
+
+const ADSBTarget* ADSBTracker::findConstTarget(unsigned int icao) const {
+    const auto it = _targets.find(icao);
+    return it != _targets.end() ? &it->second : nullptr;
+}
+
+unsigned int ADSBTracker::getNextTrackId() {
+    const unsigned int range = _trackIdHighest - _trackIdLowest + 1;
+    if (_targets.size() >= range)
+        return 0;
+    // One pass over the targets marks the numbers in use; the cursor then skips them.
+    std::vector<bool> inUse(range, false);
+    for (const auto& entry : _targets) {
+        const unsigned int id = entry.second.trackId();
+        if (id >= _trackIdLowest && id <= _trackIdHighest)
+            inUse[id - _trackIdLowest] = true;
+    }
+    if (_nextTrackId < _trackIdLowest || _nextTrackId > _trackIdHighest)
+        _nextTrackId = _trackIdLowest;
+    while (inUse[_nextTrackId - _trackIdLowest]) {
+        ++_nextTrackId;
+        if (_nextTrackId > _trackIdHighest)
+            _nextTrackId = _trackIdLowest;
+    }
+    return _nextTrackId++;
+}
+
+ADSBTarget* ADSBTracker::createTarget(unsigned int icao) {
+    if (ADSBTarget* existing = findTarget(icao))
+        return existing;
+    const unsigned int trackId = getNextTrackId();
+    if (trackId == 0)
+        return nullptr;
+    ADSBTarget& target = _targets.emplace(icao, ADSBTarget(icao)).first->second;
+    target.setTrackId(trackId);
+    return &target;
+}
+
+const ADSBTarget* ADSBTracker::procModeSMsg(const ModeSMessage* msg) {
+    if (msg == nullptr || msg->modeSMsgType() != ModeSMessage::DOWNLINK)
+        return nullptr;
+    return procDFMsg(static_cast<const DFMessage*>(msg));
+}
+
+const ADSBTarget* ADSBTracker::procDFMsg(const DFMessage* msg) {
+    switch (msg->downlinkFormat()) {
+        case DF_0:
+            return procDF0Msg(static_cast<const DF0Message*>(msg));
+        case DF_4:
+            return procDF4Msg(static_cast<const DF4Message*>(msg));
+        case DF_5:
+            return procDF5Msg(static_cast<const DF5Message*>(msg));
+        case DF_11:
+            return procDF11Msg(static_cast<const DF11Message*>(msg));
+        case DF_16:
+            return procDF16Msg(static_cast<const DF16Message*>(msg));
+        case DF_17:
+            return procDF17Msg(static_cast<const DF17Message*>(msg));
+        case DF_20:
+            return procDF20Msg(static_cast<const DF20Message*>(msg));
+        case DF_21:
+            return procDF21Msg(static_cast<const DF21Message*>(msg));
+        default:
+            Log::log(Log::WARNING, kSource, "Unsupported %s message detected.",
+                     msg->downlinkFormatName().c_str());
+            return nullptr;
+    }
+}
+
+bool ADSBTracker::updateTargetAltituteBaro(ADSBTarget* target, int altitude,
+                                           unsigned long long time) {
+    if (!_altitudeCheck) {
+        target->setAltitudeBaro(altitude, time);
+        return false;
+    }
+    if (target->altitudeBaroValid() &&
+        time < target->altitudeBaroLastUpdate() + _altitudeCheckWindow * 1000ull &&
+        static_cast<unsigned int>(std::abs(altitude - target->altitudeBaro())) >
+            _altitudeCheckMaxJump) {
+        return false;
+    }
+    target->setAltitudeBaro(altitude, time);
+    return true;
+}
+
+// DF0 and DF16: vertical status and altitude.
+template <typename Message>
+const ADSBTarget* ADSBTracker::procVerticalStatusReply(const Message* msg) {
+    if (msg->confidence() < ModeSMessage::HIGH)
+        return nullptr;
+    ADSBTarget* target = createTarget(msg->icaoAddress());
+    if (target == nullptr)
+        return nullptr;
+    const unsigned long long time = msg->timeStamp();
+    target->setLastUpdate(time);
+    target->setGroundStatus(msg->constFieldVS().verticalStatus() == ModeSMessageFieldVS::ON_GROUND
+                                ? ADSBTarget::ON_GROUND
+                                : ADSBTarget::AIRBORNE,
+                            time);
+    updateTargetAltituteBaro(target, msg->constFieldAC().altitude(), time);
+    target->increaseStatistic(msg->downlinkFormat(), time);
+    return target;
+}
+
+// DF4/DF20 (altitude) and DF5/DF21 (identity): flight status, then altitude or Mode A code.
+template <typename Message>
+const ADSBTarget* ADSBTracker::procFlightStatusReply(const Message* msg, bool /*identity*/) {
+    if (msg->confidence() < ModeSMessage::HIGH)
+        return nullptr;
+    ADSBTarget* target = createTarget(msg->icaoAddress());
+    if (target == nullptr)
+        return nullptr;
+    const unsigned long long time = msg->timeStamp();
+    target->setLastUpdate(time);
+    const FlightStatusEffect& effect = kFlightStatusEffects[msg->constFieldFS().flightStatus() & 7];
+    if (effect.known) {
+        target->setGroundStatus(effect.ground, time);
+        target->setSpi(effect.spi, time);
+        target->setAlert(effect.alert, time);
+    }
+    return target;
+}
+
+const ADSBTarget* ADSBTracker::procDF0Msg(const DF0Message* msg) {
+    return procVerticalStatusReply(msg);
+}
+
+const ADSBTarget* ADSBTracker::procDF16Msg(const DF16Message* msg) {
+    return procVerticalStatusReply(msg);
+}
+
+const ADSBTarget* ADSBTracker::procDF4Msg(const DF4Message* msg) {
+    auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, false));
+    if (target == nullptr)
+        return nullptr;
+    updateTargetAltituteBaro(target, msg->constFieldAC().altitude(), msg->timeStamp());
+    target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
+    return target;
+}
+
+const ADSBTarget* ADSBTracker::procDF20Msg(const DF20Message* msg) {
+    auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, false));
+    if (target == nullptr)
+        return nullptr;
+    updateTargetAltituteBaro(target, msg->constFieldAC().altitude(), msg->timeStamp());
+    target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
+    return target;
+}
+
+const ADSBTarget* ADSBTracker::procDF5Msg(const DF5Message* msg) {
+    auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, true));
+    if (target == nullptr)
+        return nullptr;
+    target->setSquawk(msg->constFieldID().identity(), msg->timeStamp());
+    target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
+    return target;
+}
+
+const ADSBTarget* ADSBTracker::procDF21Msg(const DF21Message* msg) {
+    auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, true));
+    if (target == nullptr)
+        return nullptr;
+    target->setSquawk(msg->constFieldID().identity(), msg->timeStamp());
+    target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
+    return target;
+}
+
+const ADSBTarget* ADSBTracker::procDF11Msg(const DF11Message* msg) {
+    if (msg->confidence() < ModeSMessage::HIGH)
+        return nullptr;
+    // An all-call reply never creates a target: it only confirms one already tracked.
+    ADSBTarget* target = findTarget(msg->icaoAddress());
+    if (target == nullptr)
+        return nullptr;
+    const unsigned long long time = msg->timeStamp();
+    target->setLastUpdate(time);
+    target->setTransponderCommCapability(msg->constFieldCA().capability(), time);
+    target->increaseStatistic(msg->downlinkFormat(), time);
+    return target;
+}
+
+const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
+    if (msg->confidence() != ModeSMessage::FULL)
+        return nullptr;
+    ADSBTarget* target = createTarget(msg->icaoAddress());
+    if (target == nullptr)
+        return nullptr;
+    const unsigned long long time = msg->timeStamp();
+    target->setLastUpdate(time);
+    target->setSignalAmplitude(msg->signalAmplitude(), time);
+
+    std::unique_ptr<ADSBMessage> adsb(
+        _decoder.decode(target->mopsVersion(), msg->constFieldME().data()));
+    if (!adsb)
+        return target;
+    adsb->setTimeStamp(time);
+    adsb->setSignalAmplitude(msg->signalAmplitude());
+
+    switch (adsb->type()) {
+        case ACID:
+            procADSBIdentificationMsg(target, static_cast<const ADSBIdentityMessage*>(adsb.get()));
+            break;
+        case POS_AIR:
+            procADSBAirbornePositionMsg(
+                target, static_cast<const ADSBAirbornePositionMessage*>(adsb.get()));
+            break;
+        case AIR_VEL:
+            procADSBAirborneVelocityMsg(
+                target, static_cast<const ADSBAirborneVelocityMessage*>(adsb.get()));
+            break;
+        case OP_STATUS:
+            procADSBAircraftOperationalStatusMsg(
+                target, static_cast<const ADSBAircraftOperationalStatusMessage*>(adsb.get()));
+            break;
+        default:  // surface position, test, aircraft status, target state: statistics only
+            break;
+    }
+
+    // MOPS version bookkeeping, before this reply is counted. An aircraft that has sent
+    // enough squitters without any message type introduced by DO-260A is taken to be DO-260;
+    // one that then sends aircraft status or target state messages is not sure any more.
+    if (target->mopsVersion() == MOPS_V0 && target->mopsVersionAssumed() &&
+        target->statisticDfMsgCount(DF_17) >= _mopsV0ConfirmCount &&
+        target->statisticADSBMsgCount(AC_STATUS) == 0 &&
+        target->statisticADSBMsgCount(TG_STATUS) == 0 &&
+        target->statisticADSBMsgCount(OP_STATUS) == 0) {
+        target->setMOPSVersionConfirmed(time);
+        Log::log(Log::DEBUG, kSource, "Track #%u MOPS version 0 confirmed.", target->trackId());
+    } else if (target->mopsVersion() == MOPS_V0 && target->mopsVersionConfirmed() &&
+               (target->statisticADSBMsgCount(AC_STATUS) != 0 ||
+                target->statisticADSBMsgCount(TG_STATUS) != 0)) {
+        target->setMOPSVersionAssumed(time);
+    }
+
+    target->increaseStatistic(DF_17, time);
+    target->increaseStatistic(adsb->type(), adsb->timeStamp());
+    return target;
+}
+
+void ADSBTracker::procADSBIdentificationMsg(ADSBTarget* target, const ADSBIdentityMessage* msg) {
+    target->setEmitterCategory(msg->emitterCategory(), msg->timeStamp());
+    target->setCallsign(msg->callsign(), msg->timeStamp());
+}
+
+void ADSBTracker::procADSBAircraftOperationalStatusMsg(
+    ADSBTarget* target, const ADSBAircraftOperationalStatusMessage* msg) {
+    const unsigned long long time = msg->timeStamp();
+    switch (msg->version()) {
+        case MOPS_V1:
+            target->setMOPSVersion(MOPS_V1, time);
+            target->setMOPSVersionConfirmed(time);
+            break;
+        case MOPS_V2:
+            target->setMOPSVersion(MOPS_V2, time);
+            target->setMOPSVersionConfirmed(time);
+            break;
+        case MOPS_UNKNOWN:  // a newer version than we know: decode as the newest, unconfirmed
+            target->setMOPSVersion(MOPS_V2, time);
+            target->setMOPSVersionAssumed(time);
+            break;
+        default:
+            target->setMOPSVersion(MOPS_V0, time);
+            target->setMOPSVersionConfirmed(time);
+            break;
+    }
+    target->setNICSupplementA(msg->nicSupplementA(), time);
+}
+
+void ADSBTracker::procADSBAirborneVelocityMsg(ADSBTarget* target,
+                                              const ADSBAirborneVelocityMessage* msg) {
+    const unsigned long long time = msg->timeStamp();
+    if (msg->velocityType() == ADSBAirborneVelocityMessage::GROUND_SPEED ||
+        msg->velocityType() == ADSBAirborneVelocityMessage::GROUND_SPEED_SUPER_SONIC) {
+        target->setGroundSpeed(msg->groundSpeed(), time);
+        target->setHeading(msg->heading(), time);
+    }
+    if (msg->verticalRateSource() == BARO)
+        target->setVerticalRateBaro(msg->verticalRate(), time);
+    // The decoder chose the message class by the target's version, which no handler of a
+    // velocity message changes: the class is known without a run-time type check.
+    switch (target->mopsVersion()) {
+        case MOPS_V0:
+            procADSBAirborneVelocityMsgV0(target,
+                                          static_cast<const ADSBAirborneVelocityMessageV0*>(msg));
+            break;
+        case MOPS_V1:
+            procADSBAirborneVelocityMsgV1(target,
+                                          static_cast<const ADSBAirborneVelocityMessageV1*>(msg));
+            break;
+        default:
+            procADSBAirborneVelocityMsgV2(target,
+                                          static_cast<const ADSBAirborneVelocityMessageV2*>(msg));
+            break;
+    }
+}
+
+void ADSBTracker::procADSBAirborneVelocityMsgV0(ADSBTarget* target,
+                                                const ADSBAirborneVelocityMessageV0* msg) {
+    // NUCr only exists in DO-260; later versions report NACv in the operational status.
+    if (target->mopsVersion() == MOPS_V0)
+        target->setNUCr(msg->nucr(), msg->timeStamp());
+}
+
+void ADSBTracker::procADSBAirborneVelocityMsgV1(ADSBTarget*, const ADSBAirborneVelocityMessageV1*) {
+}
+
+void ADSBTracker::procADSBAirborneVelocityMsgV2(ADSBTarget*, const ADSBAirborneVelocityMessageV2*) {
+}
+
+void ADSBTracker::procADSBAirbornePositionMsg(ADSBTarget* target,
+                                              const ADSBAirbornePositionMessage* msg) {
+    const unsigned long long time = msg->timeStamp();
+    target->setGroundStatus(ADSBTarget::AIRBORNE, time);
+    updateTargetAltituteBaro(target, msg->altitude(), time);
+
+    if (msg->cprFormat() == ODD) {
+        target->setCPROdd(msg->cprLatitude(), msg->cprLongitude(), time);
+    } else {
+        target->setCPREven(msg->cprLatitude(), msg->cprLongitude(), time);
+    }
+    const unsigned long long oddTime = target->cprOddTime();
+    const unsigned long long evenTime = target->cprEvenTime();
+    const unsigned long long gap = oddTime > evenTime ? oddTime - evenTime : evenTime - oddTime;
+    if (gap <= kCPRPairWindowMs)
+        target->decodeCPRPosition();
+
+    // As for velocities, the message class follows the target's version.
+    switch (target->mopsVersion()) {
+        case MOPS_V0:
+            procADSBAirbornePositionMsgV0(target,
+                                          static_cast<const ADSBAirbornePositionMessageV0*>(msg));
+            break;
+        case MOPS_V1:
+            procADSBAirbornePositionMsgV1(target,
+                                          static_cast<const ADSBAirbornePositionMessageV1*>(msg));
+            break;
+        default:
+            procADSBAirbornePositionMsgV2(target,
+                                          static_cast<const ADSBAirbornePositionMessageV2*>(msg));
+            break;
+    }
+    target->updateQualityIndicators(msg->typeCode(), time);
+}
+
+void ADSBTracker::procADSBAirbornePositionMsgV0(ADSBTarget*, const ADSBAirbornePositionMessageV0*) {
+}
+
+void ADSBTracker::procADSBAirbornePositionMsgV1(ADSBTarget*, const ADSBAirbornePositionMessageV1*) {
+}
+
+void ADSBTracker::procADSBAirbornePositionMsgV2(ADSBTarget* target,
+                                                const ADSBAirbornePositionMessageV2* msg) {
+    target->setNICSupplementB(msg->nicSupplementB(), msg->timeStamp());
+}
+
+ADSBMessage* ADSBTracker::decodeADSBMsg(unsigned int icaoAddress, const std::string& me) const {
+    const ADSBTarget* target = findConstTarget(icaoAddress);
+    return _decoder.decode(target != nullptr ? target->mopsVersion() : MOPS_V0, me);
+}
+
+const ADSBTarget* ADSBTracker::procTargetReport(const ADSBTargetReport* report) {
+    if (report == nullptr || !report->valid())
+        return nullptr;
+    ADSBTarget* target = createTarget(report->icaoAddress());
+    if (target == nullptr)
+        return nullptr;
+
+    target->setTrackId(report->trackIdValid() ? report->trackId() : 0);
+    const unsigned long long time = report->lastUpdate();
+    target->setLastUpdate(time);
+
+    if (report->callsignValid()) {
+        target->setCallsign(report->callsign(), report->callsignLastUpdate(),
+                            report->callsignLastChange());
+    }
+    if (report->emitterCategoryValid()) {
+        target->setEmitterCategory(report->emitterCategory(), report->emitterCategoryLastUpdate(),
+                                   report->emitterCategoryLastChange());
+    }
+    if (report->squawkValid())
+        target->copySquawk(report->squawk(), report->squawkLastUpdate());
+    if (report->positionValid()) {
+        target->setPosition(report->latitude(), report->longitude(), report->positionLastUpdate());
+    }
+    if (report->signalAmplitudeValid()) {
+        target->setSignalAmplitude(report->signalAmplitude(), report->signalAmplitudeLastUpdate());
+    }
+    if (report->altitudeBaroValid()) {
+        updateTargetAltituteBaro(target, report->altitudeBaro(), report->altitudeBaroLastUpdate());
+    }
+    if (report->groundSpeedValid())
+        target->setGroundSpeed(report->groundSpeed(), report->groundSpeedLastUpdate());
+    if (report->headingValid())
+        target->setHeading(report->heading(), time);
+    if (report->verticalRateBaroValid()) {
+        target->setVerticalRateBaro(report->verticalRateBaro(),
+                                    report->verticalRateBaroLastUpdate());
+    }
+    if (report->groundStatusValid()) {
+        target->setGroundStatus(
+            report->groundStatus() ? ADSBTarget::ON_GROUND : ADSBTarget::AIRBORNE,
+            report->groundStatusLastUpdate());
+    }
+    return target;
+}
+
+std::vector<ADSBTarget> ADSBTracker::allTargets() const {
+    std::vector<ADSBTarget> result;
+    result.reserve(_targets.size());
+    for (const auto& entry : _targets)
+        result.push_back(entry.second);
+    return result;
+}
+
+std::vector<ADSBTarget> ADSBTracker::allTargetsSince(unsigned long long since) const {
+    std::vector<ADSBTarget> result;
+    for (const auto& entry : _targets) {
+        if (entry.second.lastUpdate() > since)
+            result.push_back(entry.second);
+    }
+    return result;
+}
+
+std::vector<ADSBTarget> ADSBTracker::allTargetsSince(unsigned long long since,
+                                                     unsigned long long until) const {
+    std::vector<ADSBTarget> result;
+    for (const auto& entry : _targets) {
+        const unsigned long long t = entry.second.lastUpdate();
+        if (t > since && t <= until)
+            result.push_back(entry.second);
+    }
+    return result;
+}
+
+std::vector<ADSBTarget> ADSBTracker::killTargets(unsigned long long time) {
+    std::vector<ADSBTarget> killed;
+    for (auto it = _targets.begin(); it != _targets.end();) {
+        if (it->second.lastUpdate() <= time) {
+            Log::log(Log::DEBUG, kSource, "Target #%u killed.", it->second.trackId());
+            killed.push_back(std::move(it->second));
+            it = _targets.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return killed;
+}
+
+}  // namespace modes
+}  // namespace brannic

@@ -1,0 +1,52 @@
+#ifndef MODES_SRC_CPR_H
+#define MODES_SRC_CPR_H
+
+// Compact Position Reporting (CPR), 17-bit airborne encoding (DO-260B 2.2.3.2.3.7, ICAO Doc 9871
+// Appendix C): global decoding of an even/odd pair of positions.
+
+#include <array>
+#include <cstdint>
+
+#include <modes/modes_export.h>
+
+namespace brannic {
+namespace modes {
+namespace cpr {
+
+// Transition latitudes of the number of longitude zones NL, from the published 1090ES table:
+// NL is 59 below the first entry, 58 below the second, ..., 2 below the last (87 degrees) and
+// 1 from there to the pole. Kept as published rather than computed, so that latitudes right at
+// a boundary fall on the side the standard puts them.
+constexpr std::array<double, 58> kNLTransitionLatitudes = {
+    10.47047130, 14.82817437, 18.18626357, 21.02939493, 23.54504487, 25.82924707, 27.93898710,
+    29.91135686, 31.77209708, 33.53993436, 35.22899598, 36.85025108, 38.41241892, 39.92256684,
+    41.38651832, 42.80914012, 44.19454951, 45.54626723, 46.86733252, 48.16039128, 49.42776439,
+    50.67150166, 51.89342469, 53.09516153, 54.27817472, 55.44378444, 56.59318756, 57.72747354,
+    58.84763776, 59.95459277, 61.04917774, 62.13216659, 63.20427479, 64.26616523, 65.31845310,
+    66.36171008, 67.39646774, 68.42322022, 69.44242631, 70.45451075, 71.45986473, 72.45884545,
+    73.45177442, 74.43893416, 75.42056257, 76.39684391, 77.36789461, 78.33374083, 79.29428225,
+    80.24923213, 81.19801349, 82.13956981, 83.07199445, 83.99173563, 84.89166191, 85.75541621,
+    86.53536998, 87.00000000};
+
+// Number of longitude zones at `latitude` (degrees, either hemisphere): 1 to 59.
+MODES_EXPORT int nl(double latitude);
+
+// One position report's raw 17-bit CPR values.
+struct Encoded {
+    int32_t latitude = 0;
+    int32_t longitude = 0;
+};
+
+// Global decode of an even and an odd report. `oddIsNewer` chooses which of the two gives the
+// position (the newer one; the tracker breaks a tie in favour of odd). Returns false, leaving
+// the outputs untouched, when the two latitudes lie in different NL zones (the pair straddles a
+// zone boundary and cannot be decoded unambiguously) or when either latitude comes out beyond
+// 90 degrees (the two reports do not belong together). Longitudes come out in (-180, 180].
+MODES_EXPORT bool decodeGlobalAirborne(const Encoded& even, const Encoded& odd, bool oddIsNewer,
+                                       double& latitude, double& longitude);
+
+}  // namespace cpr
+}  // namespace modes
+}  // namespace brannic
+
+#endif  // MODES_SRC_CPR_H
