@@ -98,6 +98,11 @@ ADSBDecoder::ADSBDecoder() {
 }
 
 ADSBMessage* ADSBDecoder::decode(MOPSVersion version, const std::string& me) const {
+    return decode(version, me, true);
+}
+
+ADSBMessage* ADSBDecoder::decode(MOPSVersion version, const std::string& me,
+                                 bool withFields) const {
     if (me.size() < 7)
         return nullptr;
     const unsigned char typeCode = static_cast<unsigned char>(me[0]) >> 3;
@@ -108,7 +113,10 @@ ADSBMessage* ADSBDecoder::decode(MOPSVersion version, const std::string& me) con
         return nullptr;
     }
     std::unique_ptr<ADSBMessage> message(create(type, version));
-    if (!message || !message->decode(me))
+    if (!message)
+        return nullptr;
+    message->_listFields = withFields;
+    if (!message->decode(me))
         return nullptr;
     return message.release();
 }

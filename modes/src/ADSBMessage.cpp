@@ -72,7 +72,8 @@ bool ADSBMessage::decode(const std::string& me) {
         return false;
     }
     // A message lists at most a dozen fields of its own: one allocation for all of them.
-    _fields.reserve(_fields.size() + 16);
+    if (_listFields)
+        _fields.reserve(_fields.size() + 16);
     addField(ADSBMessageField(ADSBMessageField::TYPE, 0, 5, typeName()));
     addField(ADSBMessageField(ADSBMessageField::TYPE_CODE, 0, 5, std::to_string(_typeCode)));
     _valid = decodeImpl();
@@ -116,11 +117,13 @@ ADSBMessageType ADSBMessage::typeByCode(unsigned char typeCode) {
 }
 
 void ADSBMessage::addField(const ADSBMessageField& field) {
-    _fields.push_back(field);
+    if (_listFields)
+        _fields.push_back(field);
 }
 
 void ADSBMessage::addField(ADSBMessageField&& field) {
-    _fields.push_back(std::move(field));
+    if (_listFields)
+        _fields.push_back(std::move(field));
 }
 
 }  // namespace modes

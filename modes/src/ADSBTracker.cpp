@@ -266,7 +266,7 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
     target->setSignalAmplitude(msg->signalAmplitude(), time);
 
     std::unique_ptr<ADSBMessage> adsb(
-        _decoder.decode(target->mopsVersion(), msg->constFieldME().data()));
+        _decoder.decode(target->mopsVersion(), msg->constFieldME().data(), false));
     if (!adsb)
         return target;
     adsb->setTimeStamp(time);

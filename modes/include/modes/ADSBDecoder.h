@@ -21,6 +21,13 @@ public:
     // type code (logged), for a version without a class of that type (not logged) and for a
     // message that fails to decode (logged by the message, where it logs).
     ADSBMessage* decode(MOPSVersion version, const std::string& me) const;
+
+private:
+    friend class ADSBTracker;
+
+    // The same decode; without `withFields` the message lists no fields (fields() stays empty),
+    // which the tracker does not read and which costs most of a message's decode.
+    ADSBMessage* decode(MOPSVersion version, const std::string& me, bool withFields) const;
 };
 
 }  // namespace modes

@@ -67,6 +67,11 @@ protected:
     virtual bool decodeImpl() = 0;
 
 private:
+    friend class ADSBDecoder;
+
+    // False for messages decoded for tracking only: addField() then lists nothing.
+    bool _listFields = true;
+
     std::string _data;
     bool _valid = false;
     uint8_t _typeCode = 0;
