@@ -55,17 +55,15 @@ void AircraftDictionary::readSection(Stream& in) {
             s >> key >> valid >> addr >> registration >> type >> description >> operatorName;
             if (s.status() != QDataStream::Ok)
                 return;
-            Aircraft aircraft;
-            aircraft.setIcaoAddr(uint32_t(addr));
-            aircraft.setRegistration(registration);
-            aircraft.setAcType(type);
-            aircraft.setAcTypeDescription(description);
-            aircraft.setOperatorName(operatorName);
-            aircraft.setValid(valid);
             // Entries come from the highest address down: the front of the map is the
             // right place for each, which the hint makes a constant-time insertion (a wrong
-            // hint from a hostile file falls back to an ordinary insertion).
-            _aircraft.insert(_aircraft.constBegin(), uint32_t(key), aircraft);
+            // hint from a hostile file falls back to an ordinary insertion). The texts are
+            // moved into the map's own node rather than copied.
+            Aircraft& aircraft =
+                _aircraft.insert(_aircraft.constBegin(), uint32_t(key), Aircraft()).value();
+            aircraft = Aircraft(uint32_t(addr), std::move(registration), std::move(type),
+                                std::move(description), std::move(operatorName));
+            aircraft.setValid(valid);
         });
 }
 

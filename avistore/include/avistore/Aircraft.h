@@ -2,6 +2,7 @@
 #define AVISTORE_AIRCRAFT_H
 
 #include <cstdint>
+#include <utility>
 
 #include <QString>
 
@@ -15,6 +16,15 @@ namespace avistore {
 class AVISTORE_EXPORT Aircraft {
 public:
     Aircraft() = default;
+    // A valid aircraft.
+    Aircraft(uint32_t icaoAddr, QString registration, QString acType, QString acTypeDescription,
+             QString operatorName)
+        : _valid(true),
+          _icaoAddr(icaoAddr),
+          _registration(std::move(registration)),
+          _acType(std::move(acType)),
+          _acTypeDescription(std::move(acTypeDescription)),
+          _operatorName(std::move(operatorName)) {}
 
     bool isValid() const { return _valid; }
     void setValid(bool valid) { _valid = valid; }
