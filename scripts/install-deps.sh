@@ -18,6 +18,8 @@ packages=(
   xvfb xauth
   # reference data: countries and flags
   iso-codes famfamfam-flag-png sqlite3
+  # gzip reading in the aviation database build tool
+  zlib1g-dev
 )
 
 missing=()
