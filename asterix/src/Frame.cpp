@@ -27,11 +27,23 @@ const ast::CategoryUnit* const UNITS[] = {
     &ast::CAT048_UNIT, &ast::CAT062_UNIT, &ast::CAT065_UNIT, &ast::CAT240_UNIT,
 };
 
+// Direct look-up of categories and of item numbers within each category, built once from
+// the units' sorted tables (static storage, no heap): item decoding is the inner loop of every
+// record, and a direct index beats a search there.
 struct UnitIndex {
+    static constexpr size_t UNIT_COUNT = sizeof UNITS / sizeof UNITS[0];
     const ast::CategoryUnit* byCategory[256] = {};
+    uint8_t slot[256] = {};  // 1-based position in UNITS, 0 for none
+    const ast::ItemEntry* items[UNIT_COUNT][1000] = {};
     UnitIndex() {
-        for (const ast::CategoryUnit* unit : UNITS)
+        for (size_t u = 0; u < UNIT_COUNT; ++u) {
+            const ast::CategoryUnit* unit = UNITS[u];
             byCategory[unit->category] = unit;
+            slot[unit->category] = static_cast<uint8_t>(u + 1);
+            for (uint32_t i = 0; i < unit->itemCount; ++i)
+                if (unit->items[i].item < 1000)
+                    items[u][unit->items[i].item] = &unit->items[i];
+        }
     }
 };
 
@@ -181,20 +193,12 @@ const CategoryUnit* categoryUnit(uint32_t category) {
 }
 
 const ItemEntry* findItem(ast_dataitem_type_t type) {
-    const CategoryUnit* unit = categoryUnit(type / 1000);
-    if (!unit)
+    const uint32_t category = type / 1000;
+    if (category >= 256)
         return nullptr;
-    const uint32_t item = type % 1000;
-    // Tables are sorted by item number: binary search.
-    uint32_t low = 0, high = unit->itemCount;
-    while (low < high) {
-        const uint32_t mid = (low + high) / 2;
-        if (unit->items[mid].item < item)
-            low = mid + 1;
-        else
-            high = mid;
-    }
-    return low < unit->itemCount && unit->items[low].item == item ? &unit->items[low] : nullptr;
+    const UnitIndex& index = unitIndex();
+    const uint8_t slot = index.slot[category];
+    return slot ? index.items[slot - 1][type % 1000] : nullptr;
 }
 
 const SubfieldEntry* findSubfield(uint32_t subfieldType) {

@@ -28,6 +28,25 @@ const ast_dataitem_value_t* findValue(const ast_dataitem_value_t* values, uint64
     return nullptr;
 }
 
+// The item decode of the record loop (the exported ast_dataitem_decode does the same).
+inline ast_dataitem_t decodeItem(const uint8_t* data, uint64_t available,
+                                 ast_dataitem_type_t type) {
+    ast_dataitem_t item = emptyItem(data, type);
+    const ast::ItemEntry* entry = ast::findItem(type);
+    if (!entry) {
+        log(AST_LOG_CRITICAL, "Unsupported dataitem %s", ast_dataitem_type_to_str(type));
+        return item;
+    }
+    if (!entry->desc.get_size)
+        return item;
+    const uint64_t size = entry->desc.get_size(data, available);
+    if (size == 0 || size > available)
+        return item;
+    item.size = size;
+    item.ok = 1;
+    return item;
+}
+
 // Decodes one record into *record. FRNs within the UAP's FRN count whose bit is clear are
 // skipped without asking the UAP (no profile logs there); every other position the FSPEC covers
 // is looked up, so an FSPEC longer than the UAP gives its "Undefined FRN" lines.
@@ -56,7 +75,7 @@ void decodeRecord(ast_datarecord_t* record, const uint8_t* data, uint64_t availa
             continue;
         if (record->count >= AST_MAX_DATAITEMS)
             return;
-        const ast_dataitem_t item = ast_dataitem_decode(data + pos, available - pos, type);
+        const ast_dataitem_t item = decodeItem(data + pos, available - pos, type);
         if (!item.ok)
             return;
         record->items[record->count++] = item;
@@ -215,22 +234,9 @@ uint64_t ast_dataitem_get_size(const uint8_t* data, uint64_t available, ast_data
 
 ast_dataitem_t ast_dataitem_decode(const uint8_t* data, uint64_t available,
                                    ast_dataitem_type_t type) {
-    ast_dataitem_t item = emptyItem(data, type);
     if (!data)
-        return item;
-    const ast::ItemEntry* entry = ast::findItem(type);
-    if (!entry) {
-        log(AST_LOG_CRITICAL, "Unsupported dataitem %s", ast_dataitem_type_to_str(type));
-        return item;
-    }
-    if (!entry->desc.get_size)
-        return item;
-    const uint64_t size = entry->desc.get_size(data, available);
-    if (size == 0 || size > available)
-        return item;
-    item.size = size;
-    item.ok = 1;
-    return item;
+        return emptyItem(data, type);
+    return decodeItem(data, available, type);
 }
 
 ast_dataitem_t ast_dataitem_encode(uint8_t* buffer, uint64_t capacity,
@@ -289,6 +295,11 @@ ast_datarecord_t ast_datarecord_encode(uint8_t* buffer, uint64_t capacity,
         log(AST_LOG_DEBUG, "Failed to encode FSPEC.");
         return record;
     }
+    // Every FSPEC octet the profile can use starts clear: a profile whose FRN count ends inside
+    // an octet (edition 0.23 of CAT021 ends at FRN 26) would otherwise leave the bits of the
+    // FRNs behind it as the buffer held them.
+    const uint64_t fspecOctets = (uint64_t{n} + 6) / 7;
+    std::memset(buffer, 0, fspecOctets < capacity ? fspecOctets : capacity);
     uint64_t fspecLength = 0;
     for (uint32_t frn = 1; frn <= n; ++frn) {
         const ast_dataitem_type_t type = uap.get_dataitem(spec->category, frn);

@@ -158,8 +158,14 @@ uint64_t ast_dataitem_subfields_get_size(const uint8_t* data, uint64_t available
             continue;
         if (size > available)
             return 0;
-        const uint64_t part =
-            ast_subfield_get_size(data + size, available - size, type * 1000 + index);
+        // A subfield that has a size rule but cannot be sized (too few octets) fails the item:
+        // counting it as empty would misalign everything behind it.
+        const ast::SubfieldEntry* entry = ast::findSubfield(type * 1000 + index);
+        if (!entry || !entry->desc.get_size)
+            continue;
+        const uint64_t part = entry->desc.get_size(data + size, available - size);
+        if (part == 0)
+            return 0;
         size += part;
     }
     return size <= available ? size : 0;
