@@ -179,14 +179,17 @@ TEST(SmartDecode, Cat001PlotOrTrackByTyp) {
 }
 
 TEST(SmartDecode, CachedUapDecodesTheNextBlockAtOnce) {
-    // FRN 1 I021/010 and FRN 7: I021/131 (8 octets) in editions 2.x, the figure of merit of
-    // edition 0.26 before; the first UAP to decode it is edition 2.1.
-    const Bytes data = block(21, "82 01 02 10 00 00 00 E0 00 00 00");
+    // FRN 1 I021/010 and FRN 35: I021/016 in editions 2.x, beyond the 28 FRNs of edition 0.26;
+    // the first UAP to decode it is edition 2.1.
+    const Bytes data = block(21, "81 01 01 01 02 01 02 08");
+    // The cache is process-wide: leave it at the last profile tried by a block nothing decodes.
+    const Bytes nothing = hexBytes("30 00 05 01 00");
+    ast_datablock_smart_decode(nothing.data(), nothing.size());
     AstLogCapture log;
     ast_datablock_t b = ast_datablock_smart_decode(data.data(), data.size());
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(b.uap.get_dataitem, AST_UAP_CAT021_VER21.get_dataitem);
-    EXPECT_GT(log.count(AST_LOG_CRITICAL, "Unsupported dataitem I021/090"), 0);
+    EXPECT_GT(log.count(AST_LOG_CRITICAL, "UAP ADS-B v0.26: Undefined FRN 35"), 0);
     log.clear();
     b = ast_datablock_smart_decode(data.data(), data.size());
     ASSERT_TRUE(b.ok);
@@ -232,6 +235,23 @@ TEST(RecordEncode, UapOrderAndFxBits) {
         EXPECT_TRUE(back.ok) << row.name;
         EXPECT_EQ(back.length, r.length) << row.name;
     }
+}
+
+TEST(RecordEncode, FspecBitsBehindTheLastFrnAreClear) {
+    // Edition 0.23 of CAT021 has 26 FRNs: FRNs 27 and 28 share the fourth FSPEC octet.
+    ast_one_octet_t emitter = {1, 3};
+    ast_data_source_t ds = {1, 1, 2};
+    ast_datarecord_spec_t spec = {};
+    spec.category = 21;
+    spec.uap = AST_UAP_CAT021_VER023;
+    spec.values[0] = {21010, &ds};
+    spec.values[1] = {21020, &emitter};  // FRN 22
+    spec.count = 2;
+    uint8_t out[16];
+    std::memset(out, 0xFF, sizeof out);
+    const ast_datarecord_t r = ast_datarecord_encode(out, sizeof out, &spec);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(hexText(out, r.length), "81 01 01 80 01 02 03");
 }
 
 TEST(RecordEncode, Failures) {

@@ -745,6 +745,346 @@ ASTERIX_EXPORT const char* ast_dataitem_062_get_name(ast_dataitem_type_t type);
 ASTERIX_EXPORT const char* ast_dataitem_065_get_name(ast_dataitem_type_t type);
 ASTERIX_EXPORT const char* ast_dataitem_240_get_name(ast_dataitem_type_t type);
 
+/* ---------------------------------------------------------------------------------------- */
+/* CAT021, ADS-B target reports (editions 0.23, 0.26, 2.1 and 2.4)                           */
+
+/* I021/008 aircraft operational status. */
+typedef struct ast_dataitem_021_008 {
+    uint8_t present;
+    uint8_t ra;
+    uint32_t tc;
+    uint8_t ts;
+    uint8_t arv;
+    uint8_t cdti_a;
+    uint8_t not_tcas;
+    uint8_t sa;
+} ast_dataitem_021_008_t;
+
+/* I021/016 service management: report period raw x 0.5 s. */
+typedef struct ast_dataitem_021_016 {
+    uint8_t present;
+    uint32_t raw;
+    double report_period;
+} ast_dataitem_021_016_t;
+
+/* I021/040 target report descriptor (editions 2.x). */
+typedef struct ast_dataitem_021_040 {
+    uint8_t present;
+    uint32_t atp;
+    uint32_t arc;
+    uint8_t rc;
+    uint8_t rab;
+    uint8_t dcr;
+    uint8_t gbs;
+    uint8_t sim;
+    uint8_t tst;
+    uint8_t saa;
+    uint32_t cl;
+    uint8_t llc;
+    uint8_t ipc;
+    uint8_t nogo;
+    uint8_t cpr;
+    uint8_t ldpj;
+    uint8_t rcf;
+} ast_dataitem_021_040_t;
+
+/* Type 21903: the two-octet target report descriptor of edition 0.26. */
+typedef struct ast_dataitem_021_903 {
+    uint8_t present;
+    uint8_t dcr;
+    uint8_t gbs;
+    uint8_t sim;
+    uint8_t tst;
+    uint8_t rab;
+    uint8_t saa;
+    uint8_t spi;
+    uint32_t atp;
+    uint32_t arc;
+} ast_dataitem_021_903_t;
+
+/* I021/090 quality indicators. */
+typedef struct ast_dataitem_021_090 {
+    uint8_t present;
+    uint32_t nucr_nacv;
+    uint32_t nucp_nic;
+    uint32_t nic_baro;
+    uint32_t sil;
+    uint32_t nacp;
+    uint32_t sil_supplement;
+    uint32_t sda;
+    uint32_t gva;
+    uint32_t pic;
+} ast_dataitem_021_090_t;
+
+/* Type 21905: figure of merit of edition 0.26. */
+typedef struct ast_dataitem_021_905 {
+    uint8_t present;
+    uint32_t ac;
+    uint32_t mn;
+    uint32_t dc;
+    uint32_t pa;
+} ast_dataitem_021_905_t;
+
+/* Type 21906: link technology indicator of edition 0.26. */
+typedef struct ast_dataitem_021_906 {
+    uint8_t present;
+    uint8_t dti;
+    uint8_t mds;
+    uint8_t uat;
+    uint8_t vdl;
+    uint8_t otr;
+} ast_dataitem_021_906_t;
+
+/* I021/140 geometric altitude (6.25 ft) and I021/145 flight level (1/4 FL). */
+typedef struct ast_dataitem_021_140 {
+    uint8_t present;
+    int32_t raw;
+} ast_dataitem_021_140_t;
+
+typedef struct ast_dataitem_021_145 {
+    uint8_t present;
+    int32_t raw;
+} ast_dataitem_021_145_t;
+
+/* I021/150 air speed: IM selects Mach (0.001) over IAS (2^-14 NM/s). */
+typedef struct ast_dataitem_021_150 {
+    uint8_t present;
+    uint32_t raw;
+    uint8_t ias_flag;
+    double ias;
+    uint8_t mach_flag;
+    double mach;
+} ast_dataitem_021_150_t;
+
+/* I021/160 ground vector. The encoder uses re, ground_speed and track_angle. */
+typedef struct ast_dataitem_021_160 {
+    uint8_t present;
+    uint8_t re;
+    uint32_t speed_raw;
+    double ground_speed; /* kt */
+    uint32_t track_raw;
+    double track_angle; /* degrees */
+} ast_dataitem_021_160_t;
+
+/* I021/200 target status (editions 2.x). */
+typedef struct ast_dataitem_021_200 {
+    uint8_t present;
+    uint8_t icf;
+    uint8_t lnav;
+    uint8_t me;
+    uint32_t ps;
+    uint32_t ss;
+} ast_dataitem_021_200_t;
+
+/* I021/210 MOPS version. */
+typedef struct ast_dataitem_021_210 {
+    uint8_t present;
+    uint8_t vns;
+    uint32_t vn;
+    uint32_t ltt;
+} ast_dataitem_021_210_t;
+
+/* The record form of edition 0.26: one optional field per item. */
+typedef struct ast_cat021_v026_record {
+    uint8_t ok;
+    ast_data_source_t i010;
+    ast_one_octet_t i020;
+    ast_time_of_day_t i030;
+    ast_dataitem_021_903_t i903;
+    ast_mode_3a_t i070;
+    ast_target_address_t i080;
+    ast_dataitem_021_905_t i905;
+    ast_one_octet_t i095;
+    ast_wgs84_position_t i902;
+    ast_one_octet_t i904;
+    ast_dataitem_021_145_t i145;
+    ast_dataitem_021_160_t i160;
+    ast_aircraft_id_t i170;
+    ast_one_octet_t i908;
+} ast_cat021_v026_record_t;
+
+/* The record form of edition 2.4. */
+typedef struct ast_cat021_v24_record {
+    uint8_t ok;
+    ast_dataitem_021_008_t i008;
+    ast_data_source_t i010;
+    ast_one_octet_t i015;
+    ast_dataitem_021_016_t i016;
+    ast_one_octet_t i020;
+    ast_dataitem_021_040_t i040;
+    ast_mode_3a_t i070;
+    ast_time_of_day_t i071;
+    ast_time_of_day_t i072;
+    ast_time_of_day_t i073;
+    ast_time_of_day_hp_t i074;
+    ast_time_of_day_t i075;
+    ast_time_of_day_hp_t i076;
+    ast_time_of_day_t i077;
+    ast_target_address_t i080;
+    ast_dataitem_021_090_t i090;
+    ast_wgs84_position_t i130;
+    ast_wgs84_position_t i131;
+    ast_one_octet_t i132;
+    ast_dataitem_021_140_t i140;
+    ast_dataitem_021_145_t i145;
+    ast_dataitem_021_150_t i150;
+    ast_vertical_rate_t i155;
+    ast_vertical_rate_t i157;
+    ast_dataitem_021_160_t i160;
+    ast_track_number_t i161;
+    ast_aircraft_id_t i170;
+    ast_dataitem_021_200_t i200;
+    ast_dataitem_021_210_t i210;
+} ast_cat021_v24_record_t;
+
+ASTERIX_EXPORT ast_dataitem_021_008_t ast_dataitem_021_008_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_008_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_008_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_016_t ast_dataitem_021_016_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_016_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_one_octet_t ast_dataitem_021_020_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_020_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_020_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_032_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_032_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_040_t ast_dataitem_021_040_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_021_040_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_021_040_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_040_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_090_t ast_dataitem_021_090_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_021_090_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_021_090_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_090_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_095_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_140_t ast_dataitem_021_140_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_140_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_140_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_145_t ast_dataitem_021_145_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_021_145_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_021_145_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_145_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_146_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_146_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_150_t ast_dataitem_021_150_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_150_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_150_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_151_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_151_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_152_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_152_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_160_t ast_dataitem_021_160_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_021_160_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_021_160_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_160_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_200_t ast_dataitem_021_200_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_021_200_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_021_200_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_210_t ast_dataitem_021_210_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_021_210_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_021_210_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_210_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_230_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_400_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+/* Edition 0.26 layouts, types 21903 to 21908 ("A03" stands for 903 and so on). */
+ASTERIX_EXPORT ast_dataitem_021_903_t ast_dataitem_021_A03_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_021_A03_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_021_A03_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_A03_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_905_t ast_dataitem_021_A05_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_021_A05_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_021_A05_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_A05_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_021_906_t ast_dataitem_021_A06_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_A06_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_A06_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_A08_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+
+/* Item-specific size rules. I021/271 of editions 1.0 to 2.1 (type 21907): a first octet with
+ * FX, then one octet without FX. */
+ASTERIX_EXPORT uint64_t ast_dataitem_021_220_get_size(const uint8_t* data, uint64_t available);
+ASTERIX_EXPORT uint64_t ast_dataitem_021_295_get_size(const uint8_t* data, uint64_t available);
+ASTERIX_EXPORT uint64_t ast_dataitem_021_A07_get_size(const uint8_t* data, uint64_t available);
+ASTERIX_EXPORT uint64_t ast_dataitem_021_110_get_size(const uint8_t* data, uint64_t available);
+
+/* Subfields of I021/110 (trajectory intent), I021/220 (met information), I021/295 (data ages). */
+ASTERIX_EXPORT const char* ast_subfield_021_110_get_id(uint32_t subfield_type);
+ASTERIX_EXPORT const char* ast_subfield_021_110_get_name(uint32_t subfield_type);
+ASTERIX_EXPORT uint64_t ast_subfield_021_110_get_size(const uint8_t* data, uint64_t available,
+                                                      uint32_t subfield_type);
+ASTERIX_EXPORT char* ast_subfield_021_110_get_summary(char* buffer, size_t capacity,
+                                                      const ast_subfield_t* subfield);
+ASTERIX_EXPORT const char* ast_subfield_021_220_get_id(uint32_t subfield_type);
+ASTERIX_EXPORT const char* ast_subfield_021_220_get_name(uint32_t subfield_type);
+ASTERIX_EXPORT uint64_t ast_subfield_021_220_get_size(const uint8_t* data, uint64_t available,
+                                                      uint32_t subfield_type);
+ASTERIX_EXPORT char* ast_subfield_021_220_get_summary(char* buffer, size_t capacity,
+                                                      const ast_subfield_t* subfield);
+ASTERIX_EXPORT const char* ast_subfield_021_295_get_id(uint32_t subfield_type);
+ASTERIX_EXPORT const char* ast_subfield_021_295_get_name(uint32_t subfield_type);
+ASTERIX_EXPORT uint64_t ast_subfield_021_295_get_size(const uint8_t* data, uint64_t available,
+                                                      uint32_t subfield_type);
+ASTERIX_EXPORT char* ast_subfield_021_295_get_summary(char* buffer, size_t capacity,
+                                                      const ast_subfield_t* subfield);
+
+/* Record assembly: the present fields become the values of ast_datarecord_encode with the given
+ * UAP (items the UAP does not place are left out). Disassembly fills a form from an ok CAT021
+ * record; "Failed to disassemble dataitem %s." (DEBUG) for an item that does not decode. */
+ASTERIX_EXPORT ast_datarecord_t ast_datarecord_021_v026_assemble(
+    uint8_t* buffer, uint64_t capacity, const ast_cat021_v026_record_t* form, ast_uap_t uap);
+ASTERIX_EXPORT ast_datarecord_t ast_datarecord_021_v24_assemble(uint8_t* buffer, uint64_t capacity,
+                                                                const ast_cat021_v24_record_t* form,
+                                                                ast_uap_t uap);
+ASTERIX_EXPORT ast_cat021_v026_record_t
+ast_datarecord_021_v026_disassemble(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_cat021_v24_record_t
+ast_datarecord_021_v24_disassemble(const ast_datarecord_t* record);
+
 #ifdef __cplusplus
 }
 #endif
