@@ -472,3 +472,39 @@ TEST(Cat021, RealBlocksWithReservedExpansionField) {
     EXPECT_STREQ(ast_dataitem_get_summary(text, sizeof text, &r.items[r.count - 1]),
                  "RESERVED_EXPANSION");
 }
+
+TEST(Cat021, HandBuiltRecordsOfEditions023And21) {
+    // Edition 0.23: FRN 1 I021/010, FRN 3 I021/030, FRN 4 I021/130 in six octets.
+    const Bytes v023 = hexBytes("B0 19 C8 00 00 80 1F 00 00 E2 00 00");
+    const ast_datarecord_t r =
+        ast_datarecord_decode(v023.data(), v023.size(), 21, &AST_UAP_CAT021_VER023);
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.count, 3u);
+    EXPECT_EQ(r.items[2].type, 21130u);
+    const ast_wgs84_position_t pos = ast_dataitem_wgs84_low_decode(&r.items[2]);
+    EXPECT_NEAR(pos.latitude, 0x1F0000 * 180.0 / 8388608.0, 1e-9);
+    // Edition 0.26 reads FRN 4 as the eight-octet position: the record runs short.
+    EXPECT_FALSE(ast_datarecord_decode(v023.data(), v023.size(), 21, &AST_UAP_CAT021_VER026).ok);
+
+    // Edition 2.1: FRN 1 I021/010 and FRN 37, I021/271 of editions 1.0 to 2.1, whose second
+    // octet has no FX bit (here its last bit is a length/width bit set to 1).
+    const Bytes v21 = hexBytes("81 01 01 01 01 40 19 C8 01 0F");
+    {
+        AstLogCapture log;
+        const ast_datarecord_t ok =
+            ast_datarecord_decode(v21.data(), v21.size(), 21, &AST_UAP_CAT021_VER21);
+        ASSERT_TRUE(ok.ok);
+        EXPECT_EQ(ok.items[1].type, 21907u);
+        EXPECT_EQ(ok.items[1].size, 2u);
+        EXPECT_EQ(log.size(), 0u);
+    }
+    {
+        // Edition 2.4 reads the same octets as an extensible item whose second octet extends
+        // again: cut at its maximum, and said so.
+        AstLogCapture log;
+        const ast_datarecord_t as24 =
+            ast_datarecord_decode(v21.data(), v21.size(), 21, &AST_UAP_CAT021_VER24);
+        EXPECT_EQ(log.count(AST_LOG_CRITICAL, "Dataitem length exceed max: 2"), 1);
+        EXPECT_EQ(as24.items[1].type, 21271u);
+    }
+}
