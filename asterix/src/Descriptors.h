@@ -44,7 +44,7 @@
 #define AST_DESC_AIRCRAFT_ID(name)                                                         \
     {                                                                                      \
         &ast_dataitem_get_size_fixed_6_byte, &name, &ast_dataitem_aircraft_id_get_summary, \
-            &ast_dataitem_get_detail_html_dummy, &ast_dataitem_aircraft_id_encode          \
+            &ast_dataitem_aircraft_id_get_detail_html, &ast_dataitem_aircraft_id_encode    \
     }
 #define AST_DESC_TARGET_ID(name)                                                         \
     {                                                                                    \
@@ -79,7 +79,7 @@
 #define AST_DESC_VERTICAL_RATE(name)                                                         \
     {                                                                                        \
         &ast_dataitem_get_size_fixed_2_byte, &name, &ast_dataitem_vertical_rate_get_summary, \
-            &ast_dataitem_get_detail_html_dummy, &ast_dataitem_vertical_rate_encode          \
+            &ast_dataitem_vertical_rate_get_detail_html, &ast_dataitem_vertical_rate_encode  \
     }
 #define AST_DESC_HEIGHT(name)                                                         \
     {                                                                                 \

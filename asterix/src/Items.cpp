@@ -721,6 +721,20 @@ char* ast_dataitem_aircraft_id_get_summary(char* buffer, size_t capacity,
     return buffer;
 }
 
+char* ast_dataitem_aircraft_id_get_detail_html(char* buffer, size_t capacity,
+                                               const ast_dataitem_t* item) {
+    Text out(buffer, capacity);
+    const ast_aircraft_id_t a = ast_dataitem_aircraft_id_decode(item);
+    if (!a.present)
+        return buffer;
+    html::heading(out, "Aircraft Identification");
+    html::tableBegin(out);
+    html::headerRow(out, "Characters", html::END_OF_ROW);
+    html::dataRow(out, a.callsign, html::END_OF_ROW);
+    html::tableEnd(out);
+    return buffer;
+}
+
 ast_target_id_t ast_dataitem_target_id_decode(const ast_dataitem_t* item) {
     ast_target_id_t form = {};
     if (!sized(item, 7))
@@ -1006,6 +1020,17 @@ char* ast_dataitem_vertical_rate_get_summary(char* buffer, size_t capacity,
                                              const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     out.printf("VR:%.2fFT/M", ast_dataitem_vertical_rate_decode(item).rate);
+    return buffer;
+}
+
+char* ast_dataitem_vertical_rate_get_detail_html(char* buffer, size_t capacity,
+                                                 const ast_dataitem_t* item) {
+    Text out(buffer, capacity);
+    const ast_vertical_rate_t v = ast_dataitem_vertical_rate_decode(item);
+    if (!v.present)
+        return buffer;
+    html::heading(out, "Vertical Rate %.2f ft/min", v.rate);
+    html::paragraph(out, "Range Exceeded: %s", v.range_exceeded ? "Yes" : "No");
     return buffer;
 }
 

@@ -508,3 +508,51 @@ TEST(Cat021, HandBuiltRecordsOfEditions023And21) {
         EXPECT_EQ(as24.items[1].type, 21271u);
     }
 }
+
+TEST(Cat021, ItemsWithADetailViewWriteOne) {
+    const struct {
+        ast_dataitem_type_t type;
+        const char* hex;
+    } rows[] = {{21008, "A9"},
+                {21010, "19 C8"},
+                {21020, "03"},
+                {21030, "00 00 80"},
+                {21032, "80"},
+                {21040, "01 40"},
+                {21070, "0F FF"},
+                {21074, "41 00 00 00"},
+                {21080, "78 0A 1B"},
+                {21090, "5E"},
+                {21110, "80 02"},
+                {21130, "1F 00 00 E2 00 00"},
+                {21140, "00 A0"},
+                {21145, "15 E0"},
+                {21146, "01 90"},
+                {21150, "06 00"},
+                {21151, "01 C2"},
+                {21152, "40 00"},
+                {21155, "FF C0"},
+                {21160, "08 00 C0 00"},
+                {21170, "0D 41 F1 CB 3D 20"},
+                {21210, "12"},
+                {21220, "10 01"},
+                {21250, "00"},
+                {21902, "00 3F 20 00 FF E1 00 00"},
+                {21903, "42 00"},
+                {21905, "03 00"},
+                {21906, "18"}};
+    for (const auto& row : rows) {
+        const Bytes data = hexBytes(row.hex);
+        const ast_dataitem_t item = ast_dataitem_decode(data.data(), data.size(), row.type);
+        ASSERT_TRUE(item.ok) << row.type;
+        char text[4096];
+        std::memset(text, POISON, sizeof text);
+        ast_dataitem_get_detail_html(text, sizeof text, &item);
+        if (row.type == 21250) {
+            EXPECT_STREQ(text, "") << row.type;  // no register to show
+        } else {
+            EXPECT_GT(std::strlen(text), 10u) << row.type;
+        }
+        EXPECT_GT(std::strlen(ast_dataitem_get_name(row.type)), 3u) << row.type;
+    }
+}

@@ -536,6 +536,8 @@ ASTERIX_EXPORT char* ast_dataitem_target_address_get_detail_html(char* buffer, s
 ASTERIX_EXPORT ast_aircraft_id_t ast_dataitem_aircraft_id_decode(const ast_dataitem_t* item);
 ASTERIX_EXPORT ast_dataitem_t ast_dataitem_aircraft_id_encode(uint8_t* buffer, uint64_t capacity,
                                                               const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_aircraft_id_get_detail_html(char* buffer, size_t capacity,
+                                                              const ast_dataitem_t* item);
 ASTERIX_EXPORT char* ast_dataitem_aircraft_id_get_summary(char* buffer, size_t capacity,
                                                           const ast_dataitem_t* item);
 
@@ -584,6 +586,8 @@ ASTERIX_EXPORT char* ast_dataitem_polar_velocity_get_summary(char* buffer, size_
 ASTERIX_EXPORT ast_vertical_rate_t ast_dataitem_vertical_rate_decode(const ast_dataitem_t* item);
 ASTERIX_EXPORT ast_dataitem_t ast_dataitem_vertical_rate_encode(uint8_t* buffer, uint64_t capacity,
                                                                 const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_vertical_rate_get_detail_html(char* buffer, size_t capacity,
+                                                                const ast_dataitem_t* item);
 ASTERIX_EXPORT char* ast_dataitem_vertical_rate_get_summary(char* buffer, size_t capacity,
                                                             const ast_dataitem_t* item);
 
