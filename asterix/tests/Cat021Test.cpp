@@ -449,28 +449,47 @@ TEST(Cat021, RealBlocksWithReservedExpansionField) {
         }
         EXPECT_EQ(blocks, 2);
     }
-    // Smart decode finds an edition 2.x UAP on its own.
-    const ast_datablock_t first = ast_datablock_smart_decode(data.data(), data.size());
-    ASSERT_TRUE(first.ok);
-    ASSERT_EQ(first.count, 1u);
-    const ast_datarecord_t& r = first.records[0];
-    const ast_cat021_v24_record_t f = ast_datarecord_021_v24_disassemble(&r);
-    ASSERT_TRUE(f.ok);
-    EXPECT_EQ(f.i010.sac, 0u);
-    EXPECT_EQ(f.i010.sic, 1u);
-    EXPECT_TRUE(f.i040.present);
-    EXPECT_TRUE(f.i040.gbs);
-    EXPECT_NEAR(f.i130.latitude, 0x2BB73E * 180.0 / 8388608.0, 1e-9);                 // 61.4753
-    EXPECT_NEAR(f.i130.longitude, (0xFA65BA - 0x1000000) * 180.0 / 8388608.0, 1e-9);  // -7.8787
-    EXPECT_TRUE(f.i080.present);
-    EXPECT_TRUE(f.i073.present);
-    EXPECT_TRUE(f.i074.present);
-    EXPECT_TRUE(f.i090.present);
-    EXPECT_TRUE(f.i210.present);
-    EXPECT_EQ(r.items[r.count - 1].type, 21998u);
-    char text[64];
-    EXPECT_STREQ(ast_dataitem_get_summary(text, sizeof text, &r.items[r.count - 1]),
-                 "RESERVED_EXPANSION");
+    // Smart decode finds an edition 2.x UAP on its own; the values of both reports (two surface
+    // service vehicles seen by one ground station).
+    const struct {
+        uint32_t address;
+        const char* time;
+        uint32_t emitter;
+        uint32_t amplitude;
+        const char* ages;
+    } expected[] = {{1, "TOD:08:00:02.921", 0, 203, "SUBFIELDS:03/07"},
+                    {2, "TOD:08:00:03.164", 21, 173, "SUBFIELDS:04/21"}};
+    uint64_t pos = 0;
+    for (const auto& e : expected) {
+        const ast_datablock_t block =
+            ast_datablock_smart_decode(data.data() + pos, data.size() - pos);
+        ASSERT_TRUE(block.ok);
+        ASSERT_EQ(block.count, 1u);
+        pos += block.length;
+        const ast_datarecord_t& r = block.records[0];
+        ASSERT_EQ(r.count, 13u);
+        const ast_cat021_v24_record_t f = ast_datarecord_021_v24_disassemble(&r);
+        ASSERT_TRUE(f.ok);
+        EXPECT_EQ(f.i010.sac, 0u);
+        EXPECT_EQ(f.i010.sic, 1u);
+        EXPECT_TRUE(f.i040.gbs);
+        EXPECT_NEAR(f.i130.latitude, 61.4753, 1e-3);
+        EXPECT_NEAR(f.i130.longitude, -7.8787, 1e-3);
+        EXPECT_EQ(f.i080.address, e.address);
+        EXPECT_EQ(f.i020.value, e.emitter);
+        EXPECT_EQ(f.i132.value, e.amplitude);
+        EXPECT_EQ(f.i016.report_period, 4.0);
+        EXPECT_EQ(f.i210.ltt, 2u);  // 1090 ES
+        EXPECT_TRUE(f.i074.present);
+        EXPECT_TRUE(f.i090.present);
+        char text[64];
+        EXPECT_STREQ(ast_dataitem_get_summary(text, sizeof text, &r.items[4]), e.time);
+        EXPECT_STREQ(ast_dataitem_get_summary(text, sizeof text, &r.items[11]), e.ages);
+        EXPECT_EQ(r.items[12].type, 21998u);
+        EXPECT_STREQ(ast_dataitem_get_summary(text, sizeof text, &r.items[12]),
+                     "RESERVED_EXPANSION");
+    }
+    EXPECT_EQ(pos, data.size());
 }
 
 TEST(Cat021, HandBuiltRecordsOfEditions023And21) {
