@@ -1,0 +1,65 @@
+// Fuzz entry point: arbitrary octets as an ASTERIX data block, decoded with every exported UAP
+// and with smart decode; every decoded item is then summarised, detailed and shown in hex and
+// binary, and the records are copied and re-written through modify.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include <asterix/asterix.h>
+
+namespace {
+
+const ast_uap_t* const UAPS[] = {
+    &AST_UAP_STANDARD,     &AST_UAP_CAT001_PLOT,  &AST_UAP_CAT021_VER023, &AST_UAP_CAT021_VER026,
+    &AST_UAP_CAT021_VER21, &AST_UAP_CAT021_VER24, &AST_UAP_RAYTHEON,      &AST_UAP_THALES};
+
+// Results live in static storage: a data block is tens of kilobytes.
+ast_datablock_t g_block;
+ast_datablock_t g_modified;
+uint8_t g_out[70000];
+char g_text[8192];
+
+void exerciseItems(const ast_datablock_t& block) {
+    for (uint64_t r = 0; r < block.count && r < AST_MAX_DATARECORDS; ++r) {
+        const ast_datarecord_t& record = block.records[r];
+        for (uint64_t i = 0; i < record.count && i < AST_MAX_DATAITEMS; ++i) {
+            const ast_dataitem_t* item = &record.items[i];
+            ast_dataitem_get_summary(g_text, sizeof g_text, item);
+            ast_dataitem_get_detail_html(g_text, sizeof g_text, item);
+            ast_dataitem_get_hex_html(g_text, 300, item);
+            ast_dataitem_get_bin_html(g_text, 300, item);
+            ast_dataitem_get_bin_str(g_text, 40, item);
+            const ast_dataitem_subfields_t compound = ast_dataitem_subfields_decode(item);
+            (void)compound;
+        }
+        if (record.ok) {
+            const ast_datarecord_t copy = ast_datarecord_copy(g_out, sizeof g_out, &record);
+            if (copy.ok && copy.length != record.length)
+                __builtin_trap();
+            ast_datarecord_get_hex_html(g_text, 500, &record);
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    for (const ast_uap_t* uap : UAPS) {
+        ast_datablock_decode_into(&g_block, data, size, uap);
+        if (g_block.count > AST_MAX_DATARECORDS || (g_block.ok && g_block.length > size))
+            __builtin_trap();
+    }
+    ast_datablock_smart_decode_into(&g_block, data, size);
+    exerciseItems(g_block);
+    if (g_block.ok) {
+        ast_dataitem_mods_t mods;
+        mods.count = 0;
+        g_modified = ast_datablock_modify(g_out, sizeof g_out, &g_block, &mods);
+        // Re-writing without replacements gives the same octets.
+        if (!g_modified.ok || g_modified.length != g_block.length ||
+            std::memcmp(g_out, data, g_block.length) != 0)
+            __builtin_trap();
+    }
+    return 0;
+}

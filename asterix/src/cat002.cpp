@@ -1,0 +1,45 @@
+// CAT002, Monoradar Service Messages: the standard UAP and the item descriptors of this category.
+// UAP in FRN order from FRN 1 (0 = spare FRN), from the EUROCONTROL ASTERIX definition.
+
+#include "Descriptors.h"
+
+namespace ast {
+namespace {
+
+constexpr ast_dataitem_type_t T(uint32_t item) {
+    return 2 * 1000 + item;
+}
+
+const ast_dataitem_type_t STANDARD_UAP[] = {T(10), T(0),   T(20), T(30), T(41), T(50), T(60),
+                                            T(70), T(100), T(90), T(80), 0,     T(999)};
+
+// The reduced CAT002 of one manufacturer.
+const ast_dataitem_type_t RAYTHEON_UAP[] = {T(10), T(0), T(20), T(30), 0, T(50)};
+
+// Sorted by item number.
+const ItemEntry ITEMS[] = {
+    {10, "Data Source Identifier", AST_DESC_DATA_SOURCE(ast_dataitem_002_get_name)},
+    {20, "Sector Number", AST_DESC_SECTOR_NUMBER(ast_dataitem_002_get_name)},
+    {30, "Time of Day", AST_DESC_TIME_OF_DAY(ast_dataitem_002_get_name)},
+    {999, "Special Purpose Field", AST_DESC_SPECIAL_PURPOSE(ast_dataitem_002_get_name)}};
+
+}  // namespace
+
+const CategoryUnit CAT002_UNIT = {2,
+                                  STANDARD_UAP,
+                                  sizeof STANDARD_UAP / sizeof STANDARD_UAP[0],
+                                  13,
+                                  "UAP CAT002",
+                                  ITEMS,
+                                  sizeof ITEMS / sizeof ITEMS[0],
+                                  nullptr,
+                                  0};
+
+const UapTable CAT002_RAYTHEON_TABLE = {RAYTHEON_UAP, 6, 6, nullptr};
+
+}  // namespace ast
+
+extern "C" const char* ast_dataitem_002_get_name(ast_dataitem_type_t type) {
+    const char* name = ast::unitItemName(ast::CAT002_UNIT, type);
+    return name ? name : "";
+}
