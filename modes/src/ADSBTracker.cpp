@@ -178,9 +178,9 @@ const ADSBTarget* ADSBTracker::procVerticalStatusReply(const Message* msg) {
     return target;
 }
 
-// DF4/DF20 (altitude) and DF5/DF21 (identity): flight status, then altitude or Mode A code.
+// DF4/DF20 (altitude) and DF5/DF21 (identity): target, last update and flight status.
 template <typename Message>
-const ADSBTarget* ADSBTracker::procFlightStatusReply(const Message* msg, bool /*identity*/) {
+ADSBTarget* ADSBTracker::procFlightStatusReply(const Message* msg) {
     if (msg->confidence() < ModeSMessage::HIGH)
         return nullptr;
     ADSBTarget* target = createTarget(msg->icaoAddress());
@@ -205,40 +205,42 @@ const ADSBTarget* ADSBTracker::procDF16Msg(const DF16Message* msg) {
     return procVerticalStatusReply(msg);
 }
 
-const ADSBTarget* ADSBTracker::procDF4Msg(const DF4Message* msg) {
-    auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, false));
+// DF4 and DF20 carry the altitude after the flight status.
+template <typename Message>
+const ADSBTarget* ADSBTracker::procAltitudeReply(const Message* msg) {
+    ADSBTarget* target = procFlightStatusReply(msg);
     if (target == nullptr)
         return nullptr;
     updateTargetAltituteBaro(target, msg->constFieldAC().altitude(), msg->timeStamp());
     target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
     return target;
+}
+
+// DF5 and DF21 carry the Mode A code after the flight status.
+template <typename Message>
+const ADSBTarget* ADSBTracker::procIdentityReply(const Message* msg) {
+    ADSBTarget* target = procFlightStatusReply(msg);
+    if (target == nullptr)
+        return nullptr;
+    target->setSquawk(msg->constFieldID().identity(), msg->timeStamp());
+    target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
+    return target;
+}
+
+const ADSBTarget* ADSBTracker::procDF4Msg(const DF4Message* msg) {
+    return procAltitudeReply(msg);
 }
 
 const ADSBTarget* ADSBTracker::procDF20Msg(const DF20Message* msg) {
-    auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, false));
-    if (target == nullptr)
-        return nullptr;
-    updateTargetAltituteBaro(target, msg->constFieldAC().altitude(), msg->timeStamp());
-    target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
-    return target;
+    return procAltitudeReply(msg);
 }
 
 const ADSBTarget* ADSBTracker::procDF5Msg(const DF5Message* msg) {
-    auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, true));
-    if (target == nullptr)
-        return nullptr;
-    target->setSquawk(msg->constFieldID().identity(), msg->timeStamp());
-    target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
-    return target;
+    return procIdentityReply(msg);
 }
 
 const ADSBTarget* ADSBTracker::procDF21Msg(const DF21Message* msg) {
-    auto* target = const_cast<ADSBTarget*>(procFlightStatusReply(msg, true));
-    if (target == nullptr)
-        return nullptr;
-    target->setSquawk(msg->constFieldID().identity(), msg->timeStamp());
-    target->increaseStatistic(msg->downlinkFormat(), msg->timeStamp());
-    return target;
+    return procIdentityReply(msg);
 }
 
 const ADSBTarget* ADSBTracker::procDF11Msg(const DF11Message* msg) {

@@ -102,7 +102,11 @@ private:
     template <typename Message>
     const ADSBTarget* procVerticalStatusReply(const Message* msg);
     template <typename Message>
-    const ADSBTarget* procFlightStatusReply(const Message* msg, bool identity);
+    ADSBTarget* procFlightStatusReply(const Message* msg);
+    template <typename Message>
+    const ADSBTarget* procAltitudeReply(const Message* msg);
+    template <typename Message>
+    const ADSBTarget* procIdentityReply(const Message* msg);
 
     void procADSBIdentificationMsg(ADSBTarget* target, const ADSBIdentityMessage* msg);
     void procADSBAirbornePositionMsg(ADSBTarget* target, const ADSBAirbornePositionMessage* msg);
