@@ -19,19 +19,9 @@ std::string DF18Message::description() const {
 bool DF18Message::decodeImpl() {
     if (!DFMessage::decodeImpl())
         return false;
-    const std::string& reply = data();
-    bool ok = _fieldCF.decode(reply, 5);
-    ok &= _fieldAA.decode(reply, 8);
-    ok &= _fieldME.decode(reply, 32);
-    ok &= _fieldPI.decode(reply, 88);
-    if (_fieldPI.setInterrogatorId(0) != calculatedParity()) {
-        static const std::string source = "DF18Message";
-        static const std::string message = "Parity check failed.";
-        Log::log(Log::INFO, source, message);
-        return false;
-    }
-    setIcaoAddress(_fieldAA.icaoAddress());
-    return ok;
+    static const std::string source = "DF18Message";
+    const bool first = _fieldCF.decode(data(), 5);
+    return decodeSquitter(_fieldAA, _fieldME, _fieldPI, source) && first;
 }
 
 }  // namespace modes

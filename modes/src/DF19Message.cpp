@@ -29,18 +29,8 @@ bool DF19Message::decodeImpl() {
         }
         return _fieldAF.valid();
     }
-    bool ok = true;
-    ok &= _fieldAA.decode(reply, 8);
-    ok &= _fieldME.decode(reply, 32);
-    ok &= _fieldPI.decode(reply, 88);
-    if (_fieldPI.setInterrogatorId(0) != calculatedParity()) {
-        static const std::string source = "DF19Message";
-        static const std::string message = "Parity check failed.";
-        Log::log(Log::INFO, source, message);
-        return false;
-    }
-    setIcaoAddress(_fieldAA.icaoAddress());
-    return ok;
+    static const std::string source = "DF19Message";
+    return decodeSquitter(_fieldAA, _fieldME, _fieldPI, source);
 }
 
 }  // namespace modes

@@ -3,6 +3,9 @@
 #include <array>
 
 #include <modes/Log.h>
+#include <modes/ModeSMessageFieldAA.h>
+#include <modes/ModeSMessageFieldME.h>
+#include <modes/ModeSMessageFieldPI.h>
 
 #include "Bits.h"
 
@@ -50,6 +53,21 @@ bool DFMessage::decodeImpl() {
         return false;
     }
     return true;
+}
+
+bool DFMessage::decodeSquitter(ModeSMessageFieldAA& aa, ModeSMessageFieldME& me,
+                               ModeSMessageFieldPI& pi, const std::string& source) {
+    const std::string& reply = data();
+    bool ok = aa.decode(reply, 8);
+    ok &= me.decode(reply, 32);
+    ok &= pi.decode(reply, 88);
+    if (pi.setInterrogatorId(0) != calculatedParity()) {
+        static const std::string message = "Parity check failed.";
+        Log::log(Log::INFO, source, message);
+        return false;
+    }
+    setIcaoAddress(aa.icaoAddress());
+    return ok;
 }
 
 }  // namespace modes

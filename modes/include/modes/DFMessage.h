@@ -11,6 +11,10 @@
 namespace brannic {
 namespace modes {
 
+class ModeSMessageFieldAA;
+class ModeSMessageFieldME;
+class ModeSMessageFieldPI;
+
 // A Mode S downlink reply of one downlink format, the base of DF0Message ... DF21Message.
 class MODES_EXPORT DFMessage : public ModeSMessage {
 public:
@@ -33,6 +37,13 @@ protected:
     // The checks common to every format: the reply is long enough and its first five bits
     // name this format. A mismatch logs "DF format mismatch." (INFO, "DFMessage").
     bool decodeImpl() override;
+
+    // What every extended squitter (DF17, DF18, DF19 with AF 0) shares: AA at bit 8, ME at 32
+    // and PI at 88. A squitter's interrogator code is 0, so its PI must equal the computed
+    // parity; otherwise "Parity check failed." is logged (INFO, `source`) and the result is
+    // false. On success the address is AA's and the result is the fields' validity.
+    bool decodeSquitter(ModeSMessageFieldAA& aa, ModeSMessageFieldME& me, ModeSMessageFieldPI& pi,
+                        const std::string& source);
 
 private:
     DownlinkFormat _downlinkFormat;
