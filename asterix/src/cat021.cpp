@@ -1580,12 +1580,18 @@ namespace ast {
 
 // CAT021 carries no polar position: ADS-B reports are positioned in WGS-84 only.
 const RecordGetters CAT021_GETTERS = {
-    &ast_datarecord_021_get_sacsic,      &ast_datarecord_021_get_timeofday,
-    &ast_datarecord_021_get_msgtype,     &ast_datarecord_021_get_tracknum,
-    &ast_datarecord_021_get_squawk,      &ast_datarecord_021_get_callsign,
-    &ast_datarecord_021_get_icaoaddr,    &ast_datarecord_021_get_coordinate,
-    &ast_datarecord_021_get_flightlevel, nullptr,
-    &ast_datarecord_021_get_heading,     &ast_datarecord_021_get_speed,
+    &ast_datarecord_021_get_sacsic,       // 0 SAC/SIC
+    &ast_datarecord_021_get_timeofday,    // 1 time of day
+    &ast_datarecord_021_get_msgtype,      // 2 message type
+    &ast_datarecord_021_get_tracknum,     // 3 track number
+    &ast_datarecord_021_get_squawk,       // 4 Mode 3/A
+    &ast_datarecord_021_get_callsign,     // 5 callsign
+    &ast_datarecord_021_get_icaoaddr,     // 6 ICAO address
+    &ast_datarecord_021_get_coordinate,   // 7 WGS-84 coordinate
+    &ast_datarecord_021_get_flightlevel,  // 8 flight level
+    nullptr,                              // 9 polar coordinate
+    &ast_datarecord_021_get_heading,      // 10 heading
+    &ast_datarecord_021_get_speed,        // 11 speed
 };
 
 }  // namespace ast
