@@ -1,6 +1,7 @@
 // Fuzz entry point: arbitrary octets as an ASTERIX data block, decoded with every exported UAP
-// and with smart decode; every decoded item is then summarised, detailed and shown in hex and
-// binary, and the records are copied and re-written through modify.
+// and with smart decode; every CAT021 record is read through its record getters, every decoded
+// item is then summarised, detailed and shown in hex and binary, and the records are copied and
+// re-written through modify.
 
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +20,40 @@ ast_datablock_t g_block;
 ast_datablock_t g_modified;
 uint8_t g_out[70000];
 char g_text[8192];
+
+// The CAT021 record getters: a record that is not OK yields nothing, and the values stay within
+// what their fields can hold.
+void exerciseGetters(const ast_datablock_t& block) {
+    if (block.category != 21)
+        return;
+    for (uint64_t r = 0; r < block.count && r < AST_MAX_DATARECORDS; ++r) {
+        const ast_datarecord_t* record = &block.records[r];
+        const ast_record_sacsic_t sacsic = ast_datarecord_021_get_sacsic(record);
+        const ast_record_timeofday_t time = ast_datarecord_021_get_timeofday(record);
+        const ast_record_msgtype_t type = ast_datarecord_021_get_msgtype(record);
+        const ast_record_tracknum_t track = ast_datarecord_021_get_tracknum(record);
+        const ast_record_squawk_t squawk = ast_datarecord_021_get_squawk(record);
+        const ast_record_callsign_t callsign = ast_datarecord_021_get_callsign(record);
+        const ast_record_icaoaddr_t address = ast_datarecord_021_get_icaoaddr(record);
+        const ast_record_coordinate_t position = ast_datarecord_021_get_coordinate(record);
+        const ast_record_flightlevel_t level = ast_datarecord_021_get_flightlevel(record);
+        const ast_record_velocity_t heading = ast_datarecord_021_get_heading(record);
+        const ast_record_velocity_t speed = ast_datarecord_021_get_speed(record);
+        if (type.valid != record->ok)
+            __builtin_trap();
+        if (!record->ok &&
+            (sacsic.valid || time.valid || track.valid || squawk.valid || callsign.valid ||
+             address.valid || position.valid || level.valid || heading.valid || speed.valid))
+            __builtin_trap();
+        if (sacsic.sac > 255 || sacsic.sic > 255 || track.number > 0xFFFF || squawk.code > 07777 ||
+            address.address > 0xFFFFFF || time.milliseconds > 999 ||
+            std::memchr(callsign.callsign, '\0', sizeof callsign.callsign) == nullptr)
+            __builtin_trap();
+        if (speed.valid && !(speed.speed >= 0.0 && speed.speed < 7200.0 && heading.heading >= 0.0 &&
+                             heading.heading < 360.0))
+            __builtin_trap();
+    }
+}
 
 void exerciseItems(const ast_datablock_t& block) {
     for (uint64_t r = 0; r < block.count && r < AST_MAX_DATARECORDS; ++r) {
@@ -49,8 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ast_datablock_decode_into(&g_block, data, size, uap);
         if (g_block.count > AST_MAX_DATARECORDS || (g_block.ok && g_block.length > size))
             __builtin_trap();
+        exerciseGetters(g_block);
     }
     ast_datablock_smart_decode_into(&g_block, data, size);
+    exerciseGetters(g_block);
     exerciseItems(g_block);
     if (g_block.ok) {
         ast_dataitem_mods_t mods;

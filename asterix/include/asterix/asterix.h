@@ -732,6 +732,105 @@ ASTERIX_EXPORT ast_datablock_t ast_datablock_modify(uint8_t* buffer, uint64_t ca
                                                     const ast_dataitem_mods_t* mods);
 
 /* ---------------------------------------------------------------------------------------- */
+/* Record getter results                                                                     */
+
+/* The common surveillance values of a data record (SAC/SIC, time of day, message type, track
+ * number, Mode 3/A, callsign, ICAO address, position, flight level, heading, speed), one small
+ * structure per value, returned by value by the record getters of each category. valid is 1
+ * when the record carries the value; otherwise valid and every other field are 0, so a
+ * zero-initialised result is an invalid one. */
+
+/* Message types that the record getters answer. */
+enum ast_message_type {
+    AST_MSGTYPE_NORTH_MARKER = 1,
+    AST_MSGTYPE_SECTOR_CROSSING = 2,
+    AST_MSGTYPE_PLOT = 3,
+    AST_MSGTYPE_TRACK = 4,
+    AST_MSGTYPE_ADSB = 5,
+    AST_MSGTYPE_MLAT = 6
+};
+
+/* System Area Code and System Identification Code of the data source. */
+typedef struct ast_record_sacsic {
+    uint8_t valid;
+    uint32_t sac;
+    uint32_t sic;
+} ast_record_sacsic_t;
+
+/* Time of day, UTC. source is the item type the time was read from (CAT021 carries several
+ * times: of applicability, of reception, of transmission). */
+typedef struct ast_record_timeofday {
+    uint8_t valid;
+    ast_dataitem_type_t source;
+    uint32_t raw; /* 1/128 s since midnight */
+    uint32_t hours;
+    uint32_t minutes;
+    uint32_t seconds;
+    uint32_t milliseconds;
+} ast_record_timeofday_t;
+
+/* One of ast_message_type. */
+typedef struct ast_record_msgtype {
+    uint8_t valid;
+    uint32_t type;
+} ast_record_msgtype_t;
+
+typedef struct ast_record_tracknum {
+    uint8_t valid;
+    uint32_t number;
+} ast_record_tracknum_t;
+
+/* Mode 3/A code: the twelve bits A4..D1, one octal digit per pulse group (7700 is 07700). */
+typedef struct ast_record_squawk {
+    uint8_t valid;
+    uint32_t code;
+} ast_record_squawk_t;
+
+/* Aircraft identification: eight IA-5 characters as transmitted (blank-padded), NUL-terminated. */
+typedef struct ast_record_callsign {
+    uint8_t valid;
+    char callsign[9];
+} ast_record_callsign_t;
+
+/* ICAO 24-bit aircraft address. */
+typedef struct ast_record_icaoaddr {
+    uint8_t valid;
+    uint32_t address;
+} ast_record_icaoaddr_t;
+
+/* WGS-84 position in degrees, north and east positive. */
+typedef struct ast_record_coordinate {
+    uint8_t valid;
+    double latitude;
+    double longitude;
+} ast_record_coordinate_t;
+
+/* Flight level in flight levels (hundreds of feet of pressure altitude): 1/4 FL becomes 0.25. */
+typedef struct ast_record_flightlevel {
+    uint8_t valid;
+    double level;
+} ast_record_flightlevel_t;
+
+/* Position relative to the radar: slant range in NM and azimuth in degrees from north. */
+typedef struct ast_record_polarcoord {
+    uint8_t valid;
+    double rho;
+    double theta;
+} ast_record_polarcoord_t;
+
+/* A velocity as magnitude and direction, the answer of both the heading and the speed getter.
+ * valid says that the asked value (the heading for the heading getter, the speed for the speed
+ * getter) is there; speed_valid and heading_valid say which parts the source item filled, since
+ * one item (for example a ground vector) usually carries both. */
+typedef struct ast_record_velocity {
+    uint8_t valid;
+    uint8_t speed_valid;
+    double speed; /* kt */
+    uint8_t heading_valid;
+    double heading; /* degrees clockwise from true north */
+} ast_record_velocity_t;
+
+/* ---------------------------------------------------------------------------------------- */
 /* Item names of each category                                                               */
 
 ASTERIX_EXPORT const char* ast_dataitem_001_get_name(ast_dataitem_type_t type);
@@ -1088,6 +1187,38 @@ ASTERIX_EXPORT ast_cat021_v026_record_t
 ast_datarecord_021_v026_disassemble(const ast_datarecord_t* record);
 ASTERIX_EXPORT ast_cat021_v24_record_t
 ast_datarecord_021_v24_disassemble(const ast_datarecord_t* record);
+
+/* CAT021 record getters. Each scans an OK CAT021 record for its item and decodes it with the
+ * item's decoder; a NULL record, a record that is not OK or not of CAT021, or a record without
+ * the item (or whose item does not decode) gives an invalid result.
+ * - sacsic: I021/010.
+ * - timeofday: the first of I021/030 (editions 0.2x), I021/071 (time of applicability for
+ *   position), I021/073 (time of message reception for position), I021/072, I021/075 and
+ *   I021/077 (time of report transmission) that the record carries.
+ * - msgtype: always AST_MSGTYPE_ADSB for an OK record.
+ * - tracknum: I021/161. squawk: I021/070. callsign: I021/170. icaoaddr: I021/080.
+ * - coordinate: I021/130 (low resolution) or the edition 0.26 position (type 21902); a record
+ *   with neither falls back to the high-resolution position I021/131.
+ * - flightlevel: I021/145, FL = raw / 4.
+ * - heading and speed: I021/160, ground speed x 0.2197265625 kt (2^-14 NM/s) and track angle
+ *   x 0.0054931640625 degrees (360/2^16); both parts are filled by either getter. */
+ASTERIX_EXPORT ast_record_sacsic_t ast_datarecord_021_get_sacsic(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_timeofday_t
+ast_datarecord_021_get_timeofday(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_msgtype_t ast_datarecord_021_get_msgtype(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_tracknum_t
+ast_datarecord_021_get_tracknum(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_squawk_t ast_datarecord_021_get_squawk(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_callsign_t
+ast_datarecord_021_get_callsign(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_icaoaddr_t
+ast_datarecord_021_get_icaoaddr(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_coordinate_t
+ast_datarecord_021_get_coordinate(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_flightlevel_t
+ast_datarecord_021_get_flightlevel(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_021_get_heading(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_021_get_speed(const ast_datarecord_t* record);
 
 #ifdef __cplusplus
 }
