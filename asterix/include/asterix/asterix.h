@@ -5,7 +5,7 @@
  * buffers, which must outlive them.
  *
  * An ASTERIX data block is one octet CAT, two octets LEN (the whole block, header included,
- * most significant first) and data records. A data record is an FSPEC (Field Specification:
+ * most significant first) and data records. A data record is an FSPEC (the field presence map:
  * seven Field Reference Number bits per octet, the lowest bit FX announcing a further octet)
  * followed by the data items whose FRN bits are set, in the order of the category's User
  * Application Profile (UAP). Every function stays within the available octets or the capacity
