@@ -36,6 +36,13 @@ bool storeTracked(T& value, uint64_t& lastUpdate, uint64_t& lastChange, const T&
     return storeTracked(value, lastUpdate, lastChange, newValue, time, time);
 }
 
+// Plain values: the value and its last update, whatever they were.
+template <typename T>
+void storePlain(T& value, uint64_t& lastUpdate, const T& newValue, uint64_t time) {
+    value = newValue;
+    lastUpdate = time;
+}
+
 // --- Position quality indicators -------------------------------------------------------------
 //
 // The airborne position type code states the containment radius of the reported position; the
@@ -203,18 +210,15 @@ void ADSBTarget::setPosition(double latitude, double longitude, uint64_t time) {
 }
 
 void ADSBTarget::setSignalAmplitude(uint8_t amplitude, uint64_t time) {
-    _signalAmplitude = amplitude;
-    _signalAmplitudeLastUpdate = time;
+    storePlain(_signalAmplitude, _signalAmplitudeLastUpdate, amplitude, time);
 }
 
 void ADSBTarget::setAltitudeBaro(int32_t altitude, uint64_t time) {
-    _altitudeBaro = altitude;
-    _altitudeBaroLastUpdate = time;
+    storePlain(_altitudeBaro, _altitudeBaroLastUpdate, altitude, time);
 }
 
 void ADSBTarget::setGroundSpeed(double speed, uint64_t time) {
-    _groundSpeed = speed;
-    _groundSpeedLastUpdate = time;
+    storePlain(_groundSpeed, _groundSpeedLastUpdate, speed, time);
 }
 
 void ADSBTarget::setHeading(double heading, uint64_t time) {
@@ -224,28 +228,23 @@ void ADSBTarget::setHeading(double heading, uint64_t time) {
 }
 
 void ADSBTarget::setVerticalRateBaro(int32_t rate, uint64_t time) {
-    _verticalRateBaro = rate;
-    _verticalRateBaroLastUpdate = time;
+    storePlain(_verticalRateBaro, _verticalRateBaroLastUpdate, rate, time);
 }
 
 void ADSBTarget::setTransponderCommCapability(uint8_t capability, uint64_t time) {
-    _transponderCommCapability = capability;
-    _transponderCommCapabilityLastUpdate = time;
+    storePlain(_transponderCommCapability, _transponderCommCapabilityLastUpdate, capability, time);
 }
 
 void ADSBTarget::setNICSupplementA(bool supplement, uint64_t time) {
-    _nicSupplementA = supplement;
-    _nicSuppALastUpdate = time;
+    storePlain(_nicSupplementA, _nicSuppALastUpdate, supplement, time);
 }
 
 void ADSBTarget::setNICSupplementB(bool supplement, uint64_t time) {
-    _nicSupplementB = supplement;
-    _nicSuppBLastUpdate = time;
+    storePlain(_nicSupplementB, _nicSuppBLastUpdate, supplement, time);
 }
 
 void ADSBTarget::setNICSupplementC(bool supplement, uint64_t time) {
-    _nicSupplementC = supplement;
-    _nicSuppCLastUpdate = time;
+    storePlain(_nicSupplementC, _nicSuppCLastUpdate, supplement, time);
 }
 
 void ADSBTarget::setGroundStatus(GroundStatus status, uint64_t time) {
