@@ -10,12 +10,16 @@ packages=(
   clang libclang-rt-14-dev
   # Qt 5: Core, Gui, Widgets, Network, SerialPort, Sql (+ SQLite driver), Positioning, translations
   qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev libqt5sql5-sqlite
-  qtpositioning5-dev qttools5-dev-tools
+  qtpositioning5-dev qttools5-dev qttools5-dev-tools
+  # SVG icons (the icon engine plugin) and the fonts the window names
+  libqt5svg5-dev fonts-dejavu-core fonts-wqy-microhei
   # JSON parsing
   rapidjson-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  # a real serial line for the input tests (pseudo-terminal pair), a real ASTERIX peer decoder
+  socat tshark
   # reference data: countries and flags
   iso-codes famfamfam-flag-png sqlite3
   # gzip reading in the aviation database build tool

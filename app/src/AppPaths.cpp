@@ -1,0 +1,7 @@
+#include "AppPaths.h"
+
+#include <QCoreApplication>
+
+QString AppPaths::applicationDir() {
+    return QCoreApplication::applicationDirPath();
+}

@@ -1,0 +1,7 @@
+// Entry point of veltmar. (Placeholder until the main window lands.)
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    return 0;
+}
