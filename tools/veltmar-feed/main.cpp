@@ -175,7 +175,7 @@ int main(int argc, char** argv) {
     QObject::connect(&progress, &QTimer::timeout, [&] {
         say(QStringLiteral("%1 frames, %2 s of stream%3")
                 .arg(player.framesSent()).arg(player.streamSeconds(), 0, 'f', 1)
-                .arg(server ? QStringLiteral(", %1 clients").arg(server->clientCount()) : QString()));
+                .arg(server ? QStringLiteral(", clients: %1").arg(server->clientCount()) : QString()));
     });
     if (!o.quiet)
         progress.start(10000);

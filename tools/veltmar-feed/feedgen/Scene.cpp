@@ -26,6 +26,19 @@ double toSeconds(int64_t ns) {
 
 }  // namespace
 
+SceneConfig arrivalStream(size_t aircraft, bool modeSReplies, uint64_t seed, int64_t startNs) {
+    SceneConfig config;
+    config.aircraft = aircraft;
+    config.arrivals = true;
+    config.modeSReplies = modeSReplies;
+    config.seed = seed;
+    config.startNs = startNs;
+    config.lifetimeSeconds = 120;
+    config.expirySeconds = 60;
+    config.maxAlive = 1000;
+    return config;
+}
+
 Scene::Scene(SceneConfig config) : _config(std::move(config)), _random(_config.seed) {
     _radars = radars::around(_config.centre);
     _airports = airports::near(_config.centre, std::min(_config.radiusNm, kGroundAirportRadiusNm));

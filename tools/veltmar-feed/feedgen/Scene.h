@@ -55,6 +55,13 @@ struct SceneConfig {
     size_t maxAlive = 1000;
 };
 
+// The streams of the decode-and-track measurements: `aircraft` arriving in turn (made-up, with
+// distinct addresses), each flying 120 s, spaced so that a tracker expiring targets after 60 s
+// holds at most 1,000 at once; extended squitters only, or mixed with the Mode S replies
+// (DF0, DF4, DF5, DF11, DF20, DF21). Stream time starts at `startNs`. Play it with
+// Scene(arrivalStream(5000, false)) and Scene(arrivalStream(20000, true)).
+SceneConfig arrivalStream(size_t aircraft, bool modeSReplies, uint64_t seed = 1, int64_t startNs = 0);
+
 class Scene : public TransmissionSource {
 public:
     explicit Scene(SceneConfig config);

@@ -120,14 +120,15 @@ TEST(Scene, StreamIsInTimeOrderAndDecodesIntoTheScenesAircraft) {
 }
 
 TEST(Scene, AircraftFlyWithinRangeAndEnvelope) {
-    SceneConfig config = smallScene(100);
+    SceneConfig config = smallScene(80);
     config.radiusNm = 80;
+    config.modeSReplies = false;
     Scene scene(config);
     std::map<uint32_t, feedgen::FlightState> last;
     Transmission t;
     int64_t nextCheck = kStart;
     double maxTurn = 0;
-    while (scene.next(t) && t.timeNs < kStart + 1800 * kNs) {
+    while (scene.next(t) && t.timeNs < kStart + 900 * kNs) {
         if (t.timeNs < nextCheck)
             continue;
         nextCheck += 10 * kNs;
@@ -221,6 +222,7 @@ TEST(Scene, ArrivalStreamKeepsWithinItsBounds) {
         config.expirySeconds = 10;
         config.maxAlive = 50;
         config.modeSReplies = modeS;
+        config.mismatchedPairsPerSecond = modeS ? 0.5 : 0.0;  // the stream still ends
         Scene scene(config);
         EXPECT_DOUBLE_EQ(scene.arrivalIntervalSeconds(), 0.6);
         std::map<uint32_t, int64_t> firstSquitter;
@@ -263,6 +265,20 @@ TEST(Scene, ArrivalStreamKeepsWithinItsBounds) {
         EXPECT_NEAR(static_cast<double>(end - kStart) / kNs, 299 * 0.6 + 20, 1.0) << "ends after the last departure";
         EXPECT_EQ(replies > 0, modeS);
         EXPECT_EQ(scene.alive(), 0u);
+    }
+}
+
+TEST(Scene, MeasurementStreamsHoldAThousandTargetsUnderASixtySecondExpiry) {
+    for (bool mixed : {false, true}) {
+        const SceneConfig config = feedgen::arrivalStream(mixed ? 20000 : 5000, mixed, 1, kStart);
+        EXPECT_EQ(config.aircraft, mixed ? 20000u : 5000u);
+        EXPECT_EQ(config.modeSReplies, mixed);
+        Scene scene(config);
+        EXPECT_DOUBLE_EQ(scene.arrivalIntervalSeconds(), 0.18) << "(120 s + 60 s) / 1000";
+        Transmission t;
+        ASSERT_TRUE(scene.next(t));
+        EXPECT_EQ(t.frame.downlinkFormat(), 17u);
+        EXPECT_EQ(typeCode(t.frame), 4u) << "an arrival announces itself with its identification";
     }
 }
 
