@@ -1,5 +1,7 @@
 #include "feedgen/AvrReader.h"
 
+#include "feedgen/Hex.h"
+
 namespace feedgen {
 
 namespace {
@@ -9,13 +11,7 @@ constexpr size_t kStampDigits = 12;
 bool parseStamp(const std::string& digits, uint64_t& stamp) {
     uint64_t value = 0;
     for (char c : digits) {
-        int nibble = -1;
-        if (c >= '0' && c <= '9')
-            nibble = c - '0';
-        else if (c >= 'A' && c <= 'F')
-            nibble = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f')
-            nibble = c - 'a' + 10;
+        const int nibble = hex::digit(c);
         if (nibble < 0)
             return false;
         value = (value << 4) | static_cast<uint64_t>(nibble);

@@ -4,7 +4,8 @@ namespace feedgen {
 
 namespace {
 
-constexpr size_t kMaxSecondDigits = 11;  // beyond the year 5000
+constexpr size_t kMaxSecondDigits = 10;
+constexpr int64_t kMaxSeconds = 9000000000;  // the year 2255; nanoseconds still fit 64 bits
 constexpr size_t kMaxFractionDigits = 9;
 
 // The fields of a line, each without surrounding spaces and double quotes.
@@ -41,6 +42,8 @@ bool parseSeconds(const std::string& text, int64_t& ns) {
             return false;
         seconds = seconds * 10 + (c - '0');
     }
+    if (seconds > kMaxSeconds)
+        return false;
     int64_t nanos = 0;
     int64_t scale = 100000000;
     for (char c : fraction) {

@@ -2,19 +2,11 @@
 
 #include <algorithm>
 
+#include "feedgen/Hex.h"
+
 namespace feedgen {
 
 namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 bool validSize(unsigned count) {
     return count == Frame::kModeACBytes || count == Frame::kShortBytes ||
@@ -48,8 +40,8 @@ Frame Frame::fromHex(const std::string& digits) {
     if (digits.size() % 2 != 0 || !validSize(static_cast<unsigned>(digits.size() / 2)))
         return frame;
     for (size_t i = 0; i < digits.size(); i += 2) {
-        const int high = hexValue(digits[i]);
-        const int low = hexValue(digits[i + 1]);
+        const int high = hex::digit(digits[i]);
+        const int low = hex::digit(digits[i + 1]);
         if (high < 0 || low < 0)
             return Frame{};
         frame.bytes[i / 2] = static_cast<uint8_t>(high * 16 + low);

@@ -42,6 +42,23 @@ void putRegister(Frame& frame, const MBField& field) {
     std::copy(field.begin(), field.end(), frame.bytes.begin() + 4);
 }
 
+// The surveillance replies and their Comm-B forms share their first 32 bits: DF4 and DF20
+// the flight status and altitude, DF5 and DF21 the flight status and identity.
+bool putStatusAndAltitude(Frame& frame, uint8_t flightStatus, const AltitudeReport& altitude) {
+    if (flightStatus > 7 || !putAltitude(frame, altitude))
+        return false;
+    bits::put(frame.data(), 5, 7, flightStatus);
+    return true;
+}
+
+bool putStatusAndIdentity(Frame& frame, uint8_t flightStatus, uint32_t squawk) {
+    if (flightStatus > 7 || squawk > 07777)
+        return false;
+    bits::put(frame.data(), 5, 7, flightStatus);
+    bits::put(frame.data(), 19, 31, modea::identityBits(squawk));
+    return true;
+}
+
 }  // namespace
 
 Frame df0(uint32_t address, bool onGround, const AltitudeReport& altitude,
@@ -55,19 +72,16 @@ Frame df0(uint32_t address, bool onGround, const AltitudeReport& altitude,
 
 Frame df4(uint32_t address, uint8_t flightStatus, const AltitudeReport& altitude) {
     Frame frame = start(4, Frame::kShortBytes);
-    if (flightStatus > 7 || !putAltitude(frame, altitude))
+    if (!putStatusAndAltitude(frame, flightStatus, altitude))
         return Frame{};
-    bits::put(frame.data(), 5, 7, flightStatus);
     parity::seal(frame, address);
     return frame;
 }
 
 Frame df5(uint32_t address, uint8_t flightStatus, uint32_t squawk) {
-    if (flightStatus > 7 || squawk > 07777)
-        return Frame{};
     Frame frame = start(5, Frame::kShortBytes);
-    bits::put(frame.data(), 5, 7, flightStatus);
-    bits::put(frame.data(), 19, 31, modea::identityBits(squawk));
+    if (!putStatusAndIdentity(frame, flightStatus, squawk))
+        return Frame{};
     parity::seal(frame, address);
     return frame;
 }
@@ -95,20 +109,17 @@ Frame df16(uint32_t address, bool onGround, const AltitudeReport& altitude, cons
 Frame df20(uint32_t address, uint8_t flightStatus, const AltitudeReport& altitude,
            const MBField& mb) {
     Frame frame = start(20, Frame::kLongBytes);
-    if (flightStatus > 7 || !putAltitude(frame, altitude))
+    if (!putStatusAndAltitude(frame, flightStatus, altitude))
         return Frame{};
-    bits::put(frame.data(), 5, 7, flightStatus);
     putRegister(frame, mb);
     parity::seal(frame, address);
     return frame;
 }
 
 Frame df21(uint32_t address, uint8_t flightStatus, uint32_t squawk, const MBField& mb) {
-    if (flightStatus > 7 || squawk > 07777)
-        return Frame{};
     Frame frame = start(21, Frame::kLongBytes);
-    bits::put(frame.data(), 5, 7, flightStatus);
-    bits::put(frame.data(), 19, 31, modea::identityBits(squawk));
+    if (!putStatusAndIdentity(frame, flightStatus, squawk))
+        return Frame{};
     putRegister(frame, mb);
     parity::seal(frame, address);
     return frame;

@@ -67,7 +67,7 @@ std::optional<qint64> parseTime(const QString& text) {
     const QStringList parts = text.split(QLatin1Char('.'));
     bool wholeOk = false;
     const qint64 whole = parts.first().toLongLong(&wholeOk);
-    if (wholeOk && !parts.first().startsWith(QLatin1Char('-')) && whole < 100000000000LL &&
+    if (wholeOk && !parts.first().startsWith(QLatin1Char('-')) && whole <= 9000000000LL &&
         parts.size() <= 2) {
         qint64 nanos = 0;
         if (parts.size() == 2) {

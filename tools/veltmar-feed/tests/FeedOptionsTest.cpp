@@ -134,6 +134,7 @@ TEST(FeedOptions, Times) {
     EXPECT_EQ(*feedio::parseTime("2024-06-01T14:00:00+02:00"), 1717243200LL * 1000000000LL);
     EXPECT_FALSE(feedio::parseTime("noon"));
     EXPECT_FALSE(feedio::parseTime("-5"));
+    EXPECT_FALSE(feedio::parseTime("9999999999")) << "beyond 64-bit nanoseconds";
 }
 
 }  // namespace

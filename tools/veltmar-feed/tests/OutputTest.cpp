@@ -66,89 +66,96 @@ struct Client {
     QByteArray received;
 };
 
-TEST(Output, TcpServerServesEveryClientTheSameDecodableFrames) {
-    feedtest::ensureApp();
-    feedio::TcpServerOutput server(QHostAddress::LocalHost, 0);
-    ASSERT_TRUE(server.open());
-    QSignalSpy connected(&server, &feedio::TcpServerOutput::clientConnected);
-    Client a(server.port());
-    Client b(server.port());
-    while (connected.count() < 2)
-        ASSERT_TRUE(connected.wait(kWaitMs));
-
-    feedgen::Scene source(scene(30));
+// Plays the first `seconds` of `source` to the output as fast as it takes them, and waits
+// for the end.
+std::unique_ptr<Player> playToEnd(feedgen::Scene& source, feedio::FeedOutput& output, double seconds) {
     Pacing pacing;
     pacing.mode = Pacing::Mode::Fast;
-    pacing.durationSeconds = 20;
-    Player player(source, kBeast, server, pacing);
-    QSignalSpy finished(&player, &Player::finished);
-    player.start();
-    ASSERT_TRUE(finished.wait(kWaitMs));
-    const auto everything = static_cast<int>(player.bytesSent());
-    while (a.received.size() < everything || b.received.size() < everything) {
-        QSignalSpy more(&a.socket, &QTcpSocket::readyRead);
-        QSignalSpy moreB(&b.socket, &QTcpSocket::readyRead);
-        if (a.received.size() < everything)
-            ASSERT_TRUE(more.wait(kWaitMs));
-        else
-            ASSERT_TRUE(moreB.wait(kWaitMs));
+    pacing.durationSeconds = seconds;
+    auto player = std::make_unique<Player>(source, kBeast, output, pacing);
+    QSignalSpy finished(player.get(), &Player::finished);
+    player->start();
+    while (finished.isEmpty()) {
+        if (!finished.wait(kWaitMs)) {
+            ADD_FAILURE() << "the player did not finish";
+            break;
+        }
     }
-    EXPECT_EQ(a.received, b.received);
-    EXPECT_EQ(decodeAll(a.received), player.framesSent());
-    EXPECT_GT(player.framesSent(), 3000u);
+    return player;
+}
+
+// A server on a free loopback port with `count` clients connected, the last of them not
+// reading when `lastSleeps`.
+struct ServerWithClients {
+    ServerWithClients(int count, bool lastSleeps) : server(QHostAddress::LocalHost, 0) {
+        EXPECT_TRUE(server.open());
+        QSignalSpy connected(&server, &feedio::TcpServerOutput::clientConnected);
+        for (int i = 0; i < count; ++i)
+            clients.push_back(std::make_unique<Client>(server.port(), !(lastSleeps && i == count - 1)));
+        while (connected.count() < count) {
+            if (!connected.wait(kWaitMs)) {
+                ADD_FAILURE() << "clients did not connect";
+                break;
+            }
+        }
+    }
+    // Waits until client `i` has received `size` bytes.
+    void receive(size_t i, int size) {
+        while (clients[i]->received.size() < size) {
+            QSignalSpy more(&clients[i]->socket, &QTcpSocket::readyRead);
+            if (!more.wait(kWaitMs)) {
+                ADD_FAILURE() << "client " << i << " has " << clients[i]->received.size() << " of " << size;
+                return;
+            }
+        }
+    }
+    feedio::TcpServerOutput server;
+    std::vector<std::unique_ptr<Client>> clients;
+};
+
+TEST(Output, TcpServerServesEveryClientTheSameDecodableFrames) {
+    feedtest::ensureApp();
+    ServerWithClients s(2, false);
+    feedgen::Scene source(scene(30));
+    const auto player = playToEnd(source, s.server, 20);
+    const auto everything = static_cast<int>(player->bytesSent());
+    s.receive(0, everything);
+    s.receive(1, everything);
+    EXPECT_EQ(s.clients[0]->received, s.clients[1]->received);
+    EXPECT_EQ(decodeAll(s.clients[0]->received), player->framesSent());
+    EXPECT_GT(player->framesSent(), 3000u);
 }
 
 TEST(Output, TcpServerDropsAClientThatDoesNotReadAndServesTheOthers) {
     feedtest::ensureApp();
-    feedio::TcpServerOutput server(QHostAddress::LocalHost, 0);
-    server.setStallTimeoutMs(300);
-    ASSERT_TRUE(server.open());
-    QSignalSpy connected(&server, &feedio::TcpServerOutput::clientConnected);
-    QSignalSpy dropped(&server, &feedio::TcpServerOutput::clientDropped);
-    Client reader(server.port());
-    Client sleeper(server.port(), false);
-    while (connected.count() < 2)
-        ASSERT_TRUE(connected.wait(kWaitMs));
-
+    ServerWithClients s(2, true);
+    s.server.setStallTimeoutMs(300);
+    QSignalSpy dropped(&s.server, &feedio::TcpServerOutput::clientDropped);
     // More than the kernel's buffers on both sides hold: about 10 MB.
     feedgen::Scene source(scene(300));
-    Pacing pacing;
-    pacing.mode = Pacing::Mode::Fast;
-    pacing.durationSeconds = 250;
-    Player player(source, kBeast, server, pacing);
-    QSignalSpy finished(&player, &Player::finished);
-    player.start();
-    while (finished.isEmpty())
-        ASSERT_TRUE(finished.wait(kWaitMs));
+    const auto player = playToEnd(source, s.server, 250);
     ASSERT_EQ(dropped.count(), 1);
-    EXPECT_EQ(server.clientCount(), 1);
+    EXPECT_EQ(s.server.clientCount(), 1);
     EXPECT_NE(dropped.first().first().toString(), QString());
-    const auto everything = static_cast<int>(player.bytesSent());
-    while (reader.received.size() < everything) {
-        QSignalSpy more(&reader.socket, &QTcpSocket::readyRead);
-        ASSERT_TRUE(more.wait(kWaitMs));
-    }
-    EXPECT_EQ(reader.received.size(), everything) << "the reading client got the whole stream";
+    const auto everything = static_cast<int>(player->bytesSent());
+    s.receive(0, everything);
+    EXPECT_EQ(s.clients[0]->received.size(), everything) << "the reading client got the whole stream";
     EXPECT_GT(everything, 8 * 1024 * 1024);
 }
 
 TEST(Output, TcpServerDropsABackloggedClientWithoutWaitingForIt) {
     feedtest::ensureApp();
-    feedio::TcpServerOutput server(QHostAddress::LocalHost, 0);
-    server.setMaxBacklog(64 * 1024);
-    ASSERT_TRUE(server.open());
-    QSignalSpy connected(&server, &feedio::TcpServerOutput::clientConnected);
-    QSignalSpy dropped(&server, &feedio::TcpServerOutput::clientDropped);
-    Client sleeper(server.port(), false);
-    ASSERT_TRUE(connected.wait(kWaitMs));
+    ServerWithClients s(1, true);
+    s.server.setMaxBacklog(64 * 1024);
+    QSignalSpy dropped(&s.server, &feedio::TcpServerOutput::clientDropped);
     // Written straight on, as real-time play does: the server never waits for the client.
     const QByteArray block(32 * 1024, '\x55');
     for (int i = 0; i < 4000 && dropped.isEmpty(); ++i) {
-        server.write(block);
+        s.server.write(block);
         QCoreApplication::processEvents();
     }
     ASSERT_EQ(dropped.count(), 1);
-    EXPECT_EQ(server.clientCount(), 0);
+    EXPECT_EQ(s.server.clientCount(), 0);
 }
 
 TEST(Output, UdpDatagramsHoldWholeFrames) {
@@ -160,19 +167,13 @@ TEST(Output, UdpDatagramsHoldWholeFrames) {
     ASSERT_TRUE(output.open());
 
     feedgen::Scene source(scene(20));
-    Pacing pacing;
-    pacing.mode = Pacing::Mode::Fast;
-    pacing.durationSeconds = 10;
-    Player player(source, kBeast, output, pacing);
-    QSignalSpy finished(&player, &Player::finished);
-    player.start();
-    ASSERT_TRUE(finished.wait(kWaitMs));
+    const auto player = playToEnd(source, output, 10);
     size_t frames = 0;
     size_t datagrams = 0;
-    while (frames < player.framesSent()) {
+    while (frames < player->framesSent()) {
         if (!receiver.hasPendingDatagrams()) {
             QSignalSpy more(&receiver, &QUdpSocket::readyRead);
-            ASSERT_TRUE(more.wait(kWaitMs)) << frames << " of " << player.framesSent();
+            ASSERT_TRUE(more.wait(kWaitMs)) << frames << " of " << player->framesSent();
             continue;
         }
         QByteArray datagram(static_cast<int>(receiver.pendingDatagramSize()), '\0');
@@ -181,7 +182,7 @@ TEST(Output, UdpDatagramsHoldWholeFrames) {
         frames += decodeAll(datagram);  // a datagram read alone: no frame cut in two
         ++datagrams;
     }
-    EXPECT_EQ(frames, player.framesSent());
+    EXPECT_EQ(frames, player->framesSent());
     EXPECT_GT(datagrams, 10u);
 }
 
@@ -192,13 +193,7 @@ TEST(Output, FileHoldsTheWritersBytes) {
         feedio::FileOutput output(QString::fromStdString(file.path()));
         ASSERT_TRUE(output.open());
         feedgen::Scene source(scene(25));
-        Pacing pacing;
-        pacing.mode = Pacing::Mode::Fast;
-        pacing.durationSeconds = 30;
-        Player player(source, kBeast, output, pacing);
-        QSignalSpy finished(&player, &Player::finished);
-        player.start();
-        ASSERT_TRUE(finished.wait(kWaitMs));
+        playToEnd(source, output, 30);
     }
     std::string expected;
     feedgen::Scene again(scene(25));

@@ -56,6 +56,14 @@ public:
     int chunk = 0;
 };
 
+// `count` stream times `step` seconds apart, from 0.
+std::vector<double> evenly(int count, double step) {
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i)
+        times.push_back(i * step);
+    return times;
+}
+
 const feedgen::AvrWriter kWriter(feedgen::ReceiverClock(feedgen::ClockKind::Counter12MHz, 0), false);
 
 TEST(Player, StreamTimeAtASpeed) {
@@ -83,8 +91,7 @@ TEST(Player, StreamTimeAtASpeed) {
 }
 
 TEST(Player, FixedRateIgnoresStreamTimes) {
-    std::vector<double> times(1000, 5.0);
-    ListSource source(times);
+    ListSource source(std::vector<double>(1000, 5.0));
     CaptureOutput output;
     Pacing pacing;
     pacing.mode = Pacing::Mode::Rate;
@@ -98,10 +105,7 @@ TEST(Player, FixedRateIgnoresStreamTimes) {
 }
 
 TEST(Player, FastWaitsForTheOutput) {
-    std::vector<double> times;
-    for (int i = 0; i < 5000; ++i)
-        times.push_back(i * 0.001);
-    ListSource source(times);
+    ListSource source(evenly(5000, 0.001));
     CaptureOutput output;
     output.accepting = false;
     Pacing pacing;
@@ -116,10 +120,7 @@ TEST(Player, FastWaitsForTheOutput) {
 }
 
 TEST(Player, DurationEndsTheStreamAndPiecesKeepFramesWhole) {
-    std::vector<double> times;
-    for (int i = 0; i < 100; ++i)
-        times.push_back(i * 0.1);
-    ListSource source(times);
+    ListSource source(evenly(100, 0.1));
     CaptureOutput output;
     output.chunk = 100;  // three 32-byte lines fit
     Pacing pacing;

@@ -161,7 +161,9 @@ TEST(RecordingReader, Csv) {
         {"bad time after the first line", "2,5D4840D6BDC5E1\nnow,5D4840D6BDC5E1\n-1,5D4840D6BDC5E1\n",
          {"5D4840D6BDC5E1@2000000000"}, 2},
         {"time with an empty fraction", "2.,5D4840D6BDC5E1\n", {}, 0},
-        {"time too long", "2,5D4840D6BDC5E1\n123456789012,5D4840D6BDC5E1\n", {"5D4840D6BDC5E1@2000000000"}, 1},
+        {"time too long", "2,5D4840D6BDC5E1\n12345678901,5D4840D6BDC5E1\n", {"5D4840D6BDC5E1@2000000000"}, 1},
+        {"time beyond 64-bit nanoseconds", "2,5D4840D6BDC5E1\n9999999999,5D4840D6BDC5E1\n", {"5D4840D6BDC5E1@2000000000"}, 1},
+        {"latest time", "9000000000.999999999,5D4840D6BDC5E1\n", {"5D4840D6BDC5E1@9000000000999999999"}, 0},
         {"frame of the wrong length", "2,5D4840D6BDC5\n", {}, 1},
         {"no line end at the end", "3,5D4840D6BDC5E1", {"5D4840D6BDC5E1@3000000000"}, 0},
     };
