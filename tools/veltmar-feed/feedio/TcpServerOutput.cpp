@@ -104,6 +104,15 @@ bool TcpServerOutput::wantsMore() const {
     return true;
 }
 
+void TcpServerOutput::flush() {
+    const QList<QTcpSocket*> clients = _clients;
+    for (QTcpSocket* client : clients) {
+        while (client->bytesToWrite() > 0 && client->waitForBytesWritten(1000)) {
+        }
+        client->disconnectFromHost();
+    }
+}
+
 void TcpServerOutput::clientWrote() {
     if (auto* client = qobject_cast<QTcpSocket*>(sender()))
         _lastProgress[client].restart();

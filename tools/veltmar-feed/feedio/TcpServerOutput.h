@@ -34,6 +34,9 @@ public:
     bool write(const QByteArray& bytes) override;
     // True when every client has less than kHighWater waiting (and there is one at least).
     bool wantsMore() const override;
+    // At the end of the stream: waits (up to a second per client that takes nothing) until
+    // every client has taken what waits for it, then closes the connections.
+    void flush() override;
 
     void setMaxBacklog(qint64 bytes) { _maxBacklog = bytes; }
     void setStallTimeoutMs(int ms) { _stallTimeoutMs = ms; }
