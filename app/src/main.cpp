@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
@@ -21,6 +22,12 @@ int main(int argc, char* argv[]) {
     translator.load(QFileInfo(QApplication::applicationFilePath()).completeBaseName() +
                     QLatin1Char('.') + QLocale::system().name());
     QApplication::installTranslator(&translator);
+    // Qt's own texts (standard dialog buttons, file dialogs) in the same language.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTranslator);
+    }
 
     QApplication::setOrganizationName(QStringLiteral("Brannic"));
     QApplication::setOrganizationDomain(QStringLiteral("brannic.example"));

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -35,7 +36,7 @@ bool chinese() {
 // Texts that stay as they are in every language: codes, units, numbers, protocol names.
 bool languageNeutral(const QString& text) {
     static const QRegularExpression neutral(QStringLiteral(
-        "^([A-Z0-9/._()&+\\-\\s:]*|.*[\\x{4e00}-\\x{9fff}].*|\\.\\.\\.|Veltmar|Brannic|.*@.*|.*https?:.*)$"));
+        "^([A-Z0-9/._()&+\\-\\s:]*|.*[\\x{4e00}-\\x{9fff}].*|\\.\\.\\.|Veltmar|Brannic|Mode-S|.*@.*|.*https?:.*)$"));
     return neutral.match(text).hasMatch();
 }
 
@@ -57,6 +58,7 @@ private:
 
     QDir _out;
     QTranslator _translator;
+    QTranslator _qtTranslator;
     QTemporaryDir _dir;
 };
 
@@ -66,6 +68,10 @@ void TestScreenshots::initTestCase() {
     if (chinese()) {
         QVERIFY(_translator.load(QStringLiteral(VELTMAR_BIN_DIR "/veltmar.zh_CN.qm")));
         QApplication::installTranslator(&_translator);
+        QVERIFY(_qtTranslator.load(QLocale(QStringLiteral("zh_CN")), QStringLiteral("qtbase"),
+                                   QStringLiteral("_"),
+                                   QLibraryInfo::location(QLibraryInfo::TranslationsPath)));
+        QApplication::installTranslator(&_qtTranslator);
     }
     QApplication::setApplicationDisplayName(QApplication::translate("main", "Veltmar"));
     QApplication::setApplicationVersion(QStringLiteral("1.6.0"));
