@@ -1,5 +1,6 @@
 #include "AvrFramer.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 namespace {
@@ -54,11 +55,22 @@ void AvrFramer::feed(const QByteArray& chunk, quint64 receiveTimeMs, const ModeS
     }
 }
 
-void AvrFramer::logCorrupted(const char* what, const QByteArray& line) const {
-    if (_log) {
-        _log(QStringLiteral("Corrupted AVR message received (%1 error): %2")
-                 .arg(QLatin1String(what), QString::fromLatin1(line)));
+void AvrFramer::logCorrupted(Fault fault, const QByteArray& line) const {
+    if (!_log)
+        return;
+    const char* text = nullptr;
+    switch (fault) {
+    case Fault::Header:
+        text = QT_TRANSLATE_NOOP("AvrFramer", "Corrupted AVR message received (header error): %1");
+        break;
+    case Fault::Tailer:
+        text = QT_TRANSLATE_NOOP("AvrFramer", "Corrupted AVR message received (tailer error): %1");
+        break;
+    case Fault::Length:
+        text = QT_TRANSLATE_NOOP("AvrFramer", "Corrupted AVR message received (length error): %1");
+        break;
     }
+    _log(QCoreApplication::translate("AvrFramer", text).arg(QString::fromLatin1(line)));
 }
 
 void AvrFramer::readLine(const QByteArray& line, quint64 receiveTimeMs,
@@ -67,24 +79,24 @@ void AvrFramer::readLine(const QByteArray& line, quint64 receiveTimeMs,
     if (header == '?')
         return;
     if (header != '@' && header != '*' && header != ':') {
-        logCorrupted("header", line);
+        logCorrupted(Fault::Header, line);
         return;
     }
     if (line.size() < 2 || !line.endsWith(';')) {
-        logCorrupted("tailer", line);
+        logCorrupted(Fault::Tailer, line);
         return;
     }
     QByteArray bytes;
     const int stampBytes = header == '@' ? 6 : 0;
     if (!fromHex(line.constData() + 1, line.size() - 2, &bytes) || bytes.size() < stampBytes) {
-        logCorrupted("length", line);
+        logCorrupted(Fault::Length, line);
         return;
     }
     ModeSFrame frame;
     frame.reply = bytes.mid(stampBytes);
     const int length = frame.reply.size();
     if (length != 2 && length != 7 && length != 14) {
-        logCorrupted("length", line);
+        logCorrupted(Fault::Length, line);
         return;
     }
     frame.timeStamp =

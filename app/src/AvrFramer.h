@@ -39,7 +39,8 @@ public:
 
 private:
     void readLine(const QByteArray& line, quint64 receiveTimeMs, const ModeSFrameSink& sink);
-    void logCorrupted(const char* what, const QByteArray& line) const;
+    enum class Fault { Header, Tailer, Length };
+    void logCorrupted(Fault fault, const QByteArray& line) const;
 
     QByteArray _buffer;
     FrameClock _clock;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include <QCoreApplication>
+
 namespace {
 
 quint64 distance(quint64 a, quint64 b) {
@@ -11,7 +13,8 @@ quint64 distance(quint64 a, quint64 b) {
 }  // namespace
 
 QString FrameClock::notTimeOfDayText() {
-    return QStringLiteral("Receiver time stamps are not a time of day: using the receive time.");
+    return QCoreApplication::translate(
+        "FrameClock", "Receiver time stamps are not a time of day: using the receive time.");
 }
 
 void FrameClock::reset() {

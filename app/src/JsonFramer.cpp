@@ -1,5 +1,7 @@
 #include "JsonFramer.h"
 
+#include <QCoreApplication>
+
 void JsonFramer::restart() {
     _scanned = 0;
     _depth = 0;
@@ -58,7 +60,8 @@ void JsonFramer::feed(const QByteArray& chunk, quint64 receiveTimeMs, const Arra
     _scanned = _depth > 0 ? _scanned - used : 0;
     if (_buffer.size() > kMaxBufferBytes) {
         if (_log)
-            _log(QStringLiteral("Oversized JSON message dropped (size %1).").arg(_buffer.size()));
+            _log(QCoreApplication::translate("JsonFramer", "Oversized JSON message dropped (size %1).")
+                     .arg(_buffer.size()));
         _buffer.clear();
         restart();
     }

@@ -14,26 +14,26 @@ void SerialInput::start() {
         }
     }
     if (!found.isNull()) {
-        emit logMessage(QStringLiteral("Open async serial port: %1").arg(found.portName()));
-        emit logMessage(QStringLiteral("Device path: %1").arg(found.systemLocation()));
-        emit logMessage(QStringLiteral("Description: %1").arg(found.description()));
-        emit logMessage(QStringLiteral("Manufacturer: %1").arg(found.manufacturer()));
+        emit logMessage(tr("Open async serial port: %1").arg(found.portName()));
+        emit logMessage(tr("Device path: %1").arg(found.systemLocation()));
+        emit logMessage(tr("Description: %1").arg(found.description()));
+        emit logMessage(tr("Manufacturer: %1").arg(found.manufacturer()));
         emit logMessage(found.hasVendorIdentifier()
-                            ? QStringLiteral("Vendor Identifier: %1")
+                            ? tr("Vendor Identifier: %1")
                                   .arg(found.vendorIdentifier(), 0, 16)
-                            : QStringLiteral("Vendor Identifier: Not exist"));
+                            : tr("Vendor Identifier: Not exist"));
         emit logMessage(found.hasProductIdentifier()
-                            ? QStringLiteral("Product Identifier: %1")
+                            ? tr("Product Identifier: %1")
                                   .arg(found.productIdentifier(), 0, 16)
-                            : QStringLiteral("Product Identifier: Not exist"));
+                            : tr("Product Identifier: Not exist"));
         _port.setPort(found);
     } else {
-        emit logMessage(QStringLiteral("Serial port not found: %1").arg(_portName));
+        emit logMessage(tr("Serial port not found: %1").arg(_portName));
         _port.setPortName(_portName);
     }
 
     if (!_port.open(QIODevice::ReadOnly)) {
-        emit logMessage(QStringLiteral("Failed to open serial port: %1").arg(int(_port.error())));
+        emit logMessage(tr("Failed to open serial port: %1").arg(int(_port.error())));
         return;
     }
     _port.setBaudRate(_baudRate, QSerialPort::AllDirections);
@@ -48,7 +48,7 @@ void SerialInput::start() {
 }
 
 void SerialInput::stop() {
-    emit logMessage(QStringLiteral("Close async serial port"));
+    emit logMessage(tr("Close async serial port"));
     _port.close();
     disconnect(&_port, &QSerialPort::readyRead, this, &SerialInput::readAvailable);
     emit actionsChanged(true, false);

@@ -17,16 +17,18 @@ int TcpInput::reconnectDelayMs(int attempt) {
     return qMin(kFirst << (attempt - 1), kLast);
 }
 
-QString TcpInput::peerText() const {
-    const bool known = !_socket.peerAddress().isNull();
-    return QStringLiteral("%1:%2")
-        .arg((known ? _socket.peerAddress() : _address).toString())
-        .arg(known ? _socket.peerPort() : _port);
+QString TcpInput::peerAddressText() const {
+    const QHostAddress peer = _socket.peerAddress();
+    return (peer.isNull() ? _address : peer).toString();
+}
+
+quint16 TcpInput::peerPortNumber() const {
+    return _socket.peerAddress().isNull() ? _port : _socket.peerPort();
 }
 
 void TcpInput::start() {
     if (_socket.state() != QAbstractSocket::UnconnectedState || _reconnectTimer.isActive()) {
-        emit statusMessage(QStringLiteral("TCP input has started."));
+        emit statusMessage(tr("TCP input has started."));
         return;
     }
     connect(&_socket, &QTcpSocket::connected, this, &TcpInput::onConnected,
@@ -50,15 +52,17 @@ void TcpInput::stop() {
     _watchdog.stop();
     disconnect(&_socket, &QTcpSocket::readyRead, this, &TcpInput::readAvailable);
     const bool wasStarted = disconnect(&_socket, nullptr, this, nullptr);
-    report(wasStarted ? QStringLiteral("TCP connection disconnected from %1").arg(peerText())
-                      : QStringLiteral("Failed to disconnect TCP input connection."));
+    report(wasStarted ? tr("TCP connection disconnected from %1:%2")
+                            .arg(peerAddressText())
+                            .arg(peerPortNumber())
+                      : tr("Failed to disconnect TCP input connection."));
     _socket.close();
     emit actionsChanged(true, false);
 }
 
 void TcpInput::onConnected() {
     _connected = true;
-    report(QStringLiteral("TCP connection establishd to %1:%2")
+    report(tr("TCP connection establishd to %1:%2")
                .arg(_socket.peerAddress().toString())
                .arg(_socket.peerPort()));
     if (_autoReconnect && _watchdogMs > 0)
@@ -68,7 +72,7 @@ void TcpInput::onConnected() {
 void TcpInput::onDisconnected() {
     _connected = false;
     _watchdog.stop();
-    report(QStringLiteral("TCP connection disconnected from %1:%2")
+    report(tr("TCP connection disconnected from %1:%2")
                .arg(_socket.peerAddress().toString())
                .arg(_socket.peerPort()));
     if (_autoReconnect && _started)
@@ -79,7 +83,7 @@ void TcpInput::onError(QAbstractSocket::SocketError error) {
     // A connection that stood is reported by onDisconnected; here only attempts that failed.
     if (_connected || error == QAbstractSocket::RemoteHostClosedError)
         return;
-    report(QStringLiteral("Failed to connect to TCP server %1:%2: %3")
+    report(tr("Failed to connect to TCP server %1:%2: %3")
                .arg(_address.toString())
                .arg(_port)
                .arg(_socket.errorString()));
@@ -92,7 +96,7 @@ void TcpInput::scheduleReconnect() {
         return;
     ++_attempt;
     const int delay = reconnectDelayMs(_attempt);
-    report(QStringLiteral("TCP input reconnects to %1:%2 in %3 s (attempt %4).")
+    report(tr("TCP input reconnects to %1:%2 in %3 s (attempt %4).")
                .arg(_address.toString())
                .arg(_port)
                .arg(delay / 1000)
@@ -117,8 +121,9 @@ void TcpInput::readAvailable() {
 }
 
 void TcpInput::onSilence() {
-    report(QStringLiteral("No data from TCP server %1 for %2 s: reconnecting.")
-               .arg(peerText())
+    report(tr("No data from TCP server %1:%2 for %3 s: reconnecting.")
+               .arg(peerAddressText())
+               .arg(peerPortNumber())
                .arg(_watchdogMs / 1000.0));
     _socket.abort();
     if (_started && !_reconnectTimer.isActive() &&

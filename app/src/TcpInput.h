@@ -31,6 +31,8 @@ public:
     void setServerAddress(const QHostAddress& address) { _address = address; }
     void setServerPort(quint16 port) { _port = port; }
     void setAutoReconnect(bool on) { _autoReconnect = on; }
+    // Silence after which a connection is dropped and made again; 0 (the default): never.
+    // Only with automatic reconnection.
     void setWatchdogTime(int milliseconds) { _watchdogMs = milliseconds; }
 
     void start() override;
@@ -49,13 +51,15 @@ private slots:
 
 private:
     void scheduleReconnect();
-    QString peerText() const;
+    // The peer as the socket knows it, or the configured server once it knows none.
+    QString peerAddressText() const;
+    quint16 peerPortNumber() const;
 
     QTcpSocket _socket;
     QHostAddress _address{QHostAddress::LocalHost};
     quint16 _port = 10002;
     bool _autoReconnect = false;
-    int _watchdogMs = 60000;
+    int _watchdogMs = 0;
 
     bool _started = false;    // between start() and stop()
     bool _connected = false;  // between connected() and disconnected()

@@ -4,15 +4,15 @@ UdpInput::UdpInput(QObject* parent) : InputSource(parent) {}
 
 void UdpInput::start() {
     if (_socket.state() == QAbstractSocket::BoundState) {
-        report(QStringLiteral("UDP input has started."));
+        report(tr("UDP input has started."));
         return;
     }
     if (!_socket.bind(QHostAddress::Any, _port)) {
-        report(QStringLiteral("Failed to bind UDP port %1.").arg(_port));
+        report(tr("Failed to bind UDP port %1.").arg(_port));
         emit actionsChanged(true, false);
         return;
     }
-    report(QStringLiteral("Listening on UDP %1:%2.")
+    report(tr("Listening on UDP %1:%2.")
                .arg(_socket.localAddress().toString())
                .arg(_socket.localPort()));
     emit actionsChanged(false, true);
@@ -23,7 +23,7 @@ void UdpInput::start() {
 void UdpInput::stop() {
     disconnect(&_socket, &QUdpSocket::readyRead, this, &UdpInput::readDatagrams);
     _socket.close();
-    report(QStringLiteral("UDP input has stopped."));
+    report(tr("UDP input has stopped."));
     emit actionsChanged(true, false);
 }
 
