@@ -48,7 +48,10 @@ struct TargetSpec {
     int32_t verticalRate = 0;  // ft/min
     bool spi = false;
     bool alert = false;
-    int mopsVersion = -1;  // confirmed through an operational status squitter when 0 to 2
+    // Confirmed when 0 to 2: version 1 or 2 by an operational status squitter, version 0 the
+    // way the tracker decides it, after enough squitters without any message of a later
+    // version.
+    int mopsVersion = -1;
 };
 
 // The 24-bit Mode S parity (ICAO Annex 10, Vol. IV): the remainder of the message bits, times
@@ -94,6 +97,13 @@ inline std::string operationalStatusME(int version) {
     return me;
 }
 
+// ME of a surface position message (type code 5) with every field zero.
+inline std::string surfacePositionME() {
+    std::string me(7, '\0');
+    me[0] = static_cast<char>(5 << 3);
+    return me;
+}
+
 // DF5 surveillance identity reply of `address` with flight status `fs` (ICAO Annex 10: 2
 // alert, 4 alert and SPI, 5 SPI) and identity 0.
 inline std::string identityReply(uint32_t address, int fs) {
@@ -122,9 +132,14 @@ inline void feed(brannic::modes::ADSBTracker& tracker, brannic::modes::ModeSDeco
         const int fs = spec.alert && spec.spi ? 4 : spec.spi ? 5 : 2;
         feedReply(tracker, decoder, identityReply(spec.address, fs), spec.time - 20, true);
     }
-    if (spec.mopsVersion >= 0) {
+    if (spec.mopsVersion > 0) {
         feedReply(tracker, decoder, squitter(spec.address, operationalStatusME(spec.mopsVersion)),
                   spec.time - 10, false);
+    } else if (spec.mopsVersion == 0) {
+        for (int i = 0; i < 21; ++i) {
+            feedReply(tracker, decoder, squitter(spec.address, surfacePositionME()),
+                      spec.time - 100 + i, false);
+        }
     }
     ADSBTargetReport r;
     r.setIcaoAddress(spec.address);
