@@ -200,6 +200,14 @@ TEST(AsterixOutput, EditionFollowsTheSetting) {
     h.output.start(settings);
     h.output.outputCycle(h.tracker, h.status, kNoon + 2000);
     EXPECT_EQ(h.produced.size(), 1u);
+
+    // Every start begins afresh, stopped before or not: all targets again, as block 1.
+    settings.cat21Version = 26;
+    h.output.start(settings);
+    EXPECT_EQ(h.output.lastAsterixOutput(), 0u);
+    h.output.outputCycle(h.tracker, h.status, kNoon + 3000);
+    ASSERT_EQ(h.produced.size(), 2u);
+    EXPECT_EQ(h.produced[1].sequence, 1u);
 }
 
 TEST(AsterixOutput, BothChannelsMulticastOnLoopback) {
