@@ -21,6 +21,7 @@ namespace {
 
 using catbridgetest::kMillisecondsPerDay;
 using catbridgetest::kNoon;
+using catbridgetest::serviceStatus;
 using catbridgetest::positionedTarget;
 
 constexpr auto V026 = ASTERIXEncoder::CAT021_V026;
@@ -36,14 +37,6 @@ std::string hex(const std::string& bytes) {
         text += digits[c & 15];
     }
     return text;
-}
-
-ADSBServiceStatus serviceStatus() {
-    ADSBServiceStatus status;
-    status.setSac(0x19);
-    status.setSic(0xC9);
-    status.setServiceId(5);
-    return status;
 }
 
 // The record decoded again with the edition's profile: it must decode completely, to the

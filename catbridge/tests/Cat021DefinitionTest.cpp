@@ -27,6 +27,7 @@ using astspec::AsterixDefinition;
 using astspec::DecodedItem;
 using astspec::DecodedRecord;
 using catbridgetest::kNoon;
+using catbridgetest::serviceStatus;
 
 constexpr double kKnotsPerNmPerSecond = 3600.0;
 
@@ -101,14 +102,6 @@ std::vector<ADSBTarget> targets() {
         list.push_back(target);
     }
     return list;
-}
-
-ADSBServiceStatus serviceStatus() {
-    ADSBServiceStatus status;
-    status.setSac(0x19);
-    status.setSic(0xC9);
-    status.setServiceId(5);
-    return status;
 }
 
 double timeOfDaySeconds(uint64_t timeMs) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include <modes/ADSBServiceStatus.h>
 #include <modes/ADSBTarget.h>
 
 namespace brannic {
@@ -57,6 +58,15 @@ inline ADSBTarget positionedTarget(uint32_t address = 0x4840D6, uint64_t time = 
     set.lastUpdate(time);
     set.position(52.25, 4.75, time);
     return target;
+}
+
+// The ground service of every test: SAC 25, SIC 201, service 5.
+inline ADSBServiceStatus serviceStatus() {
+    ADSBServiceStatus status;
+    status.setSac(0x19);
+    status.setSic(0xC9);
+    status.setServiceId(5);
+    return status;
 }
 
 }  // namespace catbridgetest
