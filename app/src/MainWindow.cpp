@@ -29,6 +29,9 @@
 #include <reportcodec/ADSBTargetReportJsonDecoder.h>
 
 #include "AboutWindow.h"
+#include "AsterixBlockText.h"
+#include "AsterixOutput.h"
+#include "CsvOutput.h"
 #include "SerialInput.h"
 #include "TcpInput.h"
 #include "UdpInput.h"
@@ -44,6 +47,7 @@
 
 using namespace brannic::modes;
 using brannic::avistore::LibAvistore;
+using brannic::modes::DataBlock;
 
 namespace {
 const char* const kWebsite = "https://brannic.example/veltmar";
@@ -168,6 +172,24 @@ MainWindow::MainWindow(const QString& configFile, const QString& logFilePath, QW
     serviceStatus = std::make_unique<ADSBServiceStatus>();
     pipeline = std::make_unique<ProcessingPipeline>(*modeSDecoder, *tracker);
     aircraftDatabase = std::make_unique<AircraftDatabase>(LibAvistore::instance().getICAOAddrDict());
+    // The ASTERIX encoder and packer (inside the ASTERIX output) and the CSV output.
+    asterixOutput = new AsterixOutput(this);
+    csvOutput = new CsvOutput(this);
+    asterixBlockText = std::make_unique<AsterixBlockText>();
+    const auto report = [this](const QString& text, bool showInStatusBar) {
+        logGeneral(text);
+        if (showInStatusBar) {
+            showStatus(text);
+        }
+    };
+    connect(asterixOutput, &AsterixOutput::message, this, report);
+    connect(csvOutput, &CsvOutput::message, this, report);
+    connect(asterixOutput, &AsterixOutput::blockProduced, this,
+            [this](const DataBlock& block, quint64 sequence) {
+                showAsterixBlock(QByteArray::fromStdString(block.constData()), block.category(),
+                                 block.timeStamp(), sequence);
+            });
+
     trackerTimer.setInterval(1000);
     connect(&trackerTimer, &QTimer::timeout, this, &MainWindow::updateTracker);
     connect(&asterixTimer, &QTimer::timeout, this, &MainWindow::outputAsterix);
@@ -249,6 +271,8 @@ void MainWindow::applySettings() {
     serviceStatus->setReportPeriod(settings.asterixTargetReportsPeriod);
     serviceStatus->setSac(settings.asterixSAC);
     serviceStatus->setSic(settings.asterixSIC);
+    asterixOutput->packer().setMaxDataBlockSize(settings.asterixMaxMsgSize);
+    asterixOutput->packer().setMaxDataRecords(settings.asterixMaxDataRecords);
     modeSMessageModel->setLimits(settings.minDisplayMessages, settings.maxDisplayMessages);
     asterixMessageModel->setLimits(settings.minDisplayMessages, settings.maxDisplayMessages);
     targetListModel->setOptions({settings.updatedFieldHighlightTime,
@@ -408,6 +432,21 @@ void MainWindow::startInput() {
         logGeneral(tr("Undefined or unsupported protocol (%1).").arg(settings.inputProtocol));
     }
     trackerTimer.start();
+    if (settings.asterixTargetReportsOutput) {
+        AsterixOutput::Settings out;
+        out.cat21Version = settings.asterixCat21Version;
+        out.multicast = settings.asterixUdpMulticast;
+        out.channels[0] = {settings.asterixUdpChannel1, settings.asterixUdpAddress1,
+                           settings.asterixUdpPort1, settings.asterixUdpMcastInterface1};
+        out.channels[1] = {settings.asterixUdpChannel2, settings.asterixUdpAddress2,
+                           settings.asterixUdpPort2, settings.asterixUdpMcastInterface2};
+        asterixOutput->start(out);
+        asterixTimer.start(static_cast<int>(settings.asterixTargetReportsPeriod));
+    }
+    if (settings.csvTargetReportsOutput) {
+        csvOutput->start({settings.csvUdpOutput, settings.csvUdpAddress, settings.csvUdpPort});
+        csvTimer.start(static_cast<int>(settings.csvTargetReportsPeriod));
+    }
 }
 
 void MainWindow::stopInput() {
@@ -417,7 +456,9 @@ void MainWindow::stopInput() {
         logGeneral(tr("Undefined or unsupported protocol (%1).").arg(settings.inputProtocol));
     }
     asterixTimer.stop();
+    asterixOutput->stop();
     csvTimer.stop();
+    csvOutput->stop();
     trackerTimer.stop();
     if (settings.enableAircraftDatabase) {
         aircraftDatabase->close();
@@ -510,8 +551,21 @@ void MainWindow::updateTracker() {
     }
 }
 
-void MainWindow::outputAsterix() {}
-void MainWindow::outputCsv() {}
+void MainWindow::outputAsterix() {
+    asterixOutput->outputCycle(*tracker, *serviceStatus,
+                               static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+void MainWindow::outputCsv() {
+    csvOutput->outputCycle(*tracker, static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+void MainWindow::showAsterixBlock(const QByteArray& bytes, int category, quint64 timeStamp,
+                                  quint64 sequence) {
+    asterixMessageModel->append(AsterixRow{sequence, timeStamp, category, bytes});
+    ui->hexAsterixMsg->setData(bytes);
+    ui->txtAsterixMsg->setPlainText(asterixBlockText->text(bytes, settings.asterixCat21Version));
+}
 
 void MainWindow::openStorageDir() {}
 

@@ -20,6 +20,9 @@ class QFile;
 class QActionGroup;
 class QSettings;
 class AboutWindow;
+class AsterixBlockText;
+class AsterixOutput;
+class CsvOutput;
 class InputSource;
 class SerialInput;
 class TcpInput;
@@ -108,6 +111,8 @@ private:
     InputSource* currentSource();
     void configureSources();
     bool processModeSReply(const ModeSFrame& frame);
+    void showAsterixBlock(const QByteArray& bytes, int category, quint64 timeStamp,
+                          quint64 sequence);
     void processJsonArray(const QByteArray& array, quint64 receiveTime, int chunkSize);
 
     Ui::MainWindow* ui;
@@ -142,6 +147,9 @@ private:
     std::unique_ptr<AircraftDatabase> aircraftDatabase;
     bool databaseOpen = false;
     MinuteSchedule databaseSchedule;
+    AsterixOutput* asterixOutput;
+    CsvOutput* csvOutput;
+    std::unique_ptr<AsterixBlockText> asterixBlockText;
     QTimer trackerTimer;
     QTimer asterixTimer;
     QTimer csvTimer;
