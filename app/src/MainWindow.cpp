@@ -367,6 +367,14 @@ bool MainWindow::isRunning() const {
     return ui->actStop->isEnabled();
 }
 
+quint64 MainWindow::decodedReplies() const {
+    return pipeline->decodedTotal();
+}
+
+int MainWindow::targetCount() const {
+    return static_cast<int>(tracker->allTargets().size());
+}
+
 void MainWindow::setRunning(bool running) {
     ui->actStart->setEnabled(!running);
     ui->actStop->setEnabled(running);

@@ -71,6 +71,9 @@ public:
     const AppSettings& appSettings() const { return settings; }
     ConfigWindow* configDialog() const { return configWindow; }
     bool isRunning() const;
+    // Replies decoded since the window was made, and targets the tracker holds now.
+    quint64 decodedReplies() const;
+    int targetCount() const;
     // Writes pending log lines to the panes now.
     void flushLogs();
     // Also appends every line of the three log panes to `path` (for unattended stations),
