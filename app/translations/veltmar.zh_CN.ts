@@ -33,6 +33,21 @@
     </message>
 </context>
 <context>
+    <name>AvrFramer</name>
+    <message>
+        <source>Corrupted AVR message received (header error): %1</source>
+        <translation>收到损坏的 AVR 报文（报头错误）：%1</translation>
+    </message>
+    <message>
+        <source>Corrupted AVR message received (tailer error): %1</source>
+        <translation>收到损坏的 AVR 报文（报尾错误）：%1</translation>
+    </message>
+    <message>
+        <source>Corrupted AVR message received (length error): %1</source>
+        <translation>收到损坏的 AVR 报文（长度错误）：%1</translation>
+    </message>
+</context>
+<context>
     <name>ConfigWindow</name>
     <message>
         <source>Settings</source>
@@ -332,6 +347,13 @@
     </message>
 </context>
 <context>
+    <name>FrameClock</name>
+    <message>
+        <source>Receiver time stamps are not a time of day: using the receive time.</source>
+        <translation>接收机时间戳不是当日时间：改用接收时间。</translation>
+    </message>
+</context>
+<context>
     <name>HexView</name>
     <message>
         <source>&amp;Copy</source>
@@ -340,6 +362,13 @@
     <message>
         <source>Select &amp;All</source>
         <translation>全选(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>JsonFramer</name>
+    <message>
+        <source>Oversized JSON message dropped (size %1).</source>
+        <translation>已丢弃过大的 JSON 报文（大小 %1）。</translation>
     </message>
 </context>
 <context>
@@ -813,6 +842,103 @@ Do you want to start now?</source>
     <message>
         <source>Data record: %1</source>
         <translation>数据记录：%1</translation>
+    </message>
+</context>
+<context>
+    <name>SerialInput</name>
+    <message>
+        <source>Open async serial port: %1</source>
+        <translation>打开异步串口：%1</translation>
+    </message>
+    <message>
+        <source>Device path: %1</source>
+        <translation>设备路径：%1</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>描述：%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer: %1</source>
+        <translation>制造商：%1</translation>
+    </message>
+    <message>
+        <source>Vendor Identifier: %1</source>
+        <translation>厂商标识：%1</translation>
+    </message>
+    <message>
+        <source>Vendor Identifier: Not exist</source>
+        <translation>厂商标识：不存在</translation>
+    </message>
+    <message>
+        <source>Product Identifier: %1</source>
+        <translation>产品标识：%1</translation>
+    </message>
+    <message>
+        <source>Product Identifier: Not exist</source>
+        <translation>产品标识：不存在</translation>
+    </message>
+    <message>
+        <source>Serial port not found: %1</source>
+        <translation>未找到串口：%1</translation>
+    </message>
+    <message>
+        <source>Failed to open serial port: %1</source>
+        <translation>无法打开串口：%1</translation>
+    </message>
+    <message>
+        <source>Close async serial port</source>
+        <translation>关闭异步串口</translation>
+    </message>
+</context>
+<context>
+    <name>TcpInput</name>
+    <message>
+        <source>TCP input has started.</source>
+        <translation>TCP 输入已启动。</translation>
+    </message>
+    <message>
+        <source>TCP connection disconnected from %1:%2</source>
+        <translation>TCP 连接已从 %1:%2 断开</translation>
+    </message>
+    <message>
+        <source>Failed to disconnect TCP input connection.</source>
+        <translation>无法断开 TCP 输入连接。</translation>
+    </message>
+    <message>
+        <source>TCP connection establishd to %1:%2</source>
+        <translation>已建立到 %1:%2 的 TCP 连接</translation>
+    </message>
+    <message>
+        <source>Failed to connect to TCP server %1:%2: %3</source>
+        <translation>无法连接 TCP 服务器 %1:%2：%3</translation>
+    </message>
+    <message>
+        <source>TCP input reconnects to %1:%2 in %3 s (attempt %4).</source>
+        <translation>TCP 输入将在 %3 秒后重新连接 %1:%2（第 %4 次尝试）。</translation>
+    </message>
+    <message>
+        <source>No data from TCP server %1:%2 for %3 s: reconnecting.</source>
+        <translation>TCP 服务器 %1:%2 已 %3 秒无数据：正在重新连接。</translation>
+    </message>
+</context>
+<context>
+    <name>UdpInput</name>
+    <message>
+        <source>UDP input has started.</source>
+        <translation>UDP 输入已启动。</translation>
+    </message>
+    <message>
+        <source>Failed to bind UDP port %1.</source>
+        <translation>无法绑定 UDP 端口 %1。</translation>
+    </message>
+    <message>
+        <source>Listening on UDP %1:%2.</source>
+        <translation>正在监听 UDP %1:%2。</translation>
+    </message>
+    <message>
+        <source>UDP input has stopped.</source>
+        <translation>UDP 输入已停止。</translation>
     </message>
 </context>
 <context>
