@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace astspec {
+namespace astdef {
 
 namespace {
 
@@ -310,4 +310,4 @@ DecodedRecord decodeWithDefinition(const AsterixDefinition& definition, const st
     return record;
 }
 
-}  // namespace astspec
+}  // namespace astdef

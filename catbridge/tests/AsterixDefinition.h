@@ -2,7 +2,7 @@
 #define CATBRIDGE_TESTS_ASTERIXDEFINITION_H
 
 // An ASTERIX category definition read from its structured-text form (the ".ast" files of the
-// public asterix-specs transcription of the EUROCONTROL category specifications), and a
+// public structured-text transcription of the EUROCONTROL category documents), and a
 // record decoder driven by nothing but that definition. Tests use it to read what our encoder
 // writes independently of our own ASTERIX library.
 //
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace astspec {
+namespace astdef {
 
 struct DefinitionField {
     std::string name;  // "SAC", "LAT"; "VALUE" for an item that is a single element
@@ -74,6 +74,6 @@ struct DecodedRecord {
 // Decodes one record (FSPEC and items) at the start of `data`.
 DecodedRecord decodeWithDefinition(const AsterixDefinition& definition, const std::string& data);
 
-}  // namespace astspec
+}  // namespace astdef
 
 #endif  // CATBRIDGE_TESTS_ASTERIXDEFINITION_H

@@ -1,5 +1,5 @@
 // Our CAT021 records read back with nothing but the published item definitions of editions
-// 0.26 and 2.4 (the structured-text transcription in data/asterix-specs), value by value
+// 0.26 and 2.4 (their structured-text transcription in data/cat021-definitions), value by value
 // against the target they were made from.
 
 #include <catbridge/ASTERIXEncoder.h>
@@ -23,9 +23,9 @@ namespace brannic {
 namespace modes {
 namespace {
 
-using astspec::AsterixDefinition;
-using astspec::DecodedItem;
-using astspec::DecodedRecord;
+using astdef::AsterixDefinition;
+using astdef::DecodedItem;
+using astdef::DecodedRecord;
 using catbridgetest::kNoon;
 using catbridgetest::serviceStatus;
 
@@ -33,9 +33,9 @@ constexpr double kKnotsPerNmPerSecond = 3600.0;
 
 const AsterixDefinition& definition(const std::string& edition) {
     static const AsterixDefinition v026 =
-        astspec::readAsterixDefinition(VELTMAR_TEST_DATA_DIR "/asterix-specs/cat-0.26.ast");
+        astdef::readAsterixDefinition(VELTMAR_TEST_DATA_DIR "/cat021-definitions/cat-0.26.ast");
     static const AsterixDefinition v24 =
-        astspec::readAsterixDefinition(VELTMAR_TEST_DATA_DIR "/asterix-specs/cat-2.4.ast");
+        astdef::readAsterixDefinition(VELTMAR_TEST_DATA_DIR "/cat021-definitions/cat-2.4.ast");
     return edition == "0.26" ? v026 : v24;
 }
 
@@ -170,7 +170,7 @@ TEST(Cat021Definition, Edition026ItemByItem) {
         SCOPED_TRACE(t.icaoAddr());
         const DataRecord record = encoder.createTargetReport(&t, &status, ASTERIXEncoder::CAT021_V026);
         ASSERT_TRUE(record.valid());
-        const DecodedRecord r = astspec::decodeWithDefinition(definition("0.26"), record.constData());
+        const DecodedRecord r = astdef::decodeWithDefinition(definition("0.26"), record.constData());
         ASSERT_TRUE(r.ok) << r.error;
         EXPECT_EQ(r.length, record.constData().size());
 
@@ -247,7 +247,7 @@ TEST(Cat021Definition, Edition24ItemByItem) {
         SCOPED_TRACE(t.icaoAddr());
         const DataRecord record = encoder.createTargetReport(&t, &status, ASTERIXEncoder::CAT021_V24);
         ASSERT_TRUE(record.valid());
-        const DecodedRecord r = astspec::decodeWithDefinition(definition("2.4"), record.constData());
+        const DecodedRecord r = astdef::decodeWithDefinition(definition("2.4"), record.constData());
         ASSERT_TRUE(r.ok) << r.error;
         EXPECT_EQ(r.length, record.constData().size());
 

@@ -17,7 +17,7 @@ namespace modes {
 // number of records, the records kept in their order.
 //
 // A block is one octet CAT, two octets LEN (the whole block, header included, most significant
-// first) and the records one after the other, as EUROCONTROL ASTERIX Part 1 lays it out. LEN
+// first) and the records one after the other, as the EUROCONTROL ASTERIX rules lay it out. LEN
 // being sixteen bits, no block can be longer than 65,535 octets.
 //
 // Logs through the modes library log under "ASTERIXPacker". Copyable; holds only its limits.
