@@ -1174,12 +1174,16 @@ const UapTable CAT021_THALES_TABLE = {THALES_UAP, 28, 28, nullptr};
 
 namespace {
 
+// The values of one record spec. Some item encoders store recomputed fields back into the form
+// they are given (the target address refreshes its octets), so the values point into a copy of
+// the caller's record form that the assembly owns: the caller's form, which may live in
+// read-only memory, is never written.
 struct Values {
     ast_datarecord_spec_t spec;
     template <typename Form>
-    void add(ast_dataitem_type_t type, const Form& form) {
+    void add(ast_dataitem_type_t type, Form& form) {
         if (form.present && spec.count < AST_MAX_VALUES)
-            spec.values[spec.count++] = ast_dataitem_value_t{type, const_cast<Form*>(&form)};
+            spec.values[spec.count++] = ast_dataitem_value_t{type, &form};
     }
 };
 
@@ -1207,21 +1211,23 @@ ast_datarecord_t ast_datarecord_021_v026_assemble(uint8_t* buffer, uint64_t capa
     v.spec.category = 21;
     v.spec.uap = uap;
     v.spec.count = 0;
+    ast_cat021_v026_record_t copy;
     if (form) {
-        v.add(21010, form->i010);
-        v.add(21020, form->i020);
-        v.add(21030, form->i030);
-        v.add(21070, form->i070);
-        v.add(21080, form->i080);
-        v.add(21095, form->i095);
-        v.add(21145, form->i145);
-        v.add(21160, form->i160);
-        v.add(21170, form->i170);
-        v.add(21903, form->i903);
-        v.add(21905, form->i905);
-        v.add(21902, form->i902);
-        v.add(21904, form->i904);
-        v.add(21908, form->i908);
+        copy = *form;
+        v.add(21010, copy.i010);
+        v.add(21020, copy.i020);
+        v.add(21030, copy.i030);
+        v.add(21070, copy.i070);
+        v.add(21080, copy.i080);
+        v.add(21095, copy.i095);
+        v.add(21145, copy.i145);
+        v.add(21160, copy.i160);
+        v.add(21170, copy.i170);
+        v.add(21903, copy.i903);
+        v.add(21905, copy.i905);
+        v.add(21902, copy.i902);
+        v.add(21904, copy.i904);
+        v.add(21908, copy.i908);
     }
     return ast_datarecord_encode(buffer, capacity, &v.spec);
 }
@@ -1233,32 +1239,34 @@ ast_datarecord_t ast_datarecord_021_v24_assemble(uint8_t* buffer, uint64_t capac
     v.spec.category = 21;
     v.spec.uap = uap;
     v.spec.count = 0;
+    ast_cat021_v24_record_t copy;
     if (form) {
-        v.add(21010, form->i010);
-        v.add(21015, form->i015);
-        v.add(21020, form->i020);
-        v.add(21040, form->i040);
-        v.add(21070, form->i070);
-        v.add(21071, form->i071);
-        v.add(21072, form->i072);
-        v.add(21073, form->i073);
-        v.add(21075, form->i075);
-        v.add(21077, form->i077);
-        v.add(21080, form->i080);
-        v.add(21090, form->i090);
-        v.add(21130, form->i130);
-        v.add(21131, form->i131);
-        v.add(21132, form->i132);
-        v.add(21140, form->i140);
-        v.add(21145, form->i145);
-        v.add(21150, form->i150);
-        v.add(21155, form->i155);
-        v.add(21157, form->i157);
-        v.add(21160, form->i160);
-        v.add(21161, form->i161);
-        v.add(21170, form->i170);
-        v.add(21200, form->i200);
-        v.add(21210, form->i210);
+        copy = *form;
+        v.add(21010, copy.i010);
+        v.add(21015, copy.i015);
+        v.add(21020, copy.i020);
+        v.add(21040, copy.i040);
+        v.add(21070, copy.i070);
+        v.add(21071, copy.i071);
+        v.add(21072, copy.i072);
+        v.add(21073, copy.i073);
+        v.add(21075, copy.i075);
+        v.add(21077, copy.i077);
+        v.add(21080, copy.i080);
+        v.add(21090, copy.i090);
+        v.add(21130, copy.i130);
+        v.add(21131, copy.i131);
+        v.add(21132, copy.i132);
+        v.add(21140, copy.i140);
+        v.add(21145, copy.i145);
+        v.add(21150, copy.i150);
+        v.add(21155, copy.i155);
+        v.add(21157, copy.i157);
+        v.add(21160, copy.i160);
+        v.add(21161, copy.i161);
+        v.add(21170, copy.i170);
+        v.add(21200, copy.i200);
+        v.add(21210, copy.i210);
     }
     return ast_datarecord_encode(buffer, capacity, &v.spec);
 }
