@@ -116,6 +116,9 @@ void dms(double angle, int& degrees, int& minutes, int& seconds) {
     }
 }
 
+// Time of day in 1/128 s: one day of ticks.
+constexpr uint64_t TICKS_PER_DAY = 86400u * 128u;
+
 bool trackNumber16Bits(ast_dataitem_type_t type) {
     return type == 1161 || type == 4030 || type == 4035 || type == 62040;
 }
@@ -453,7 +456,13 @@ ast_dataitem_t ast_dataitem_time_of_day_encode(uint8_t* buffer, uint64_t capacit
                             uint64_t{form->seconds} * 1000 + form->milliseconds;
         raw = ms * 128 / 1000;
     }
-    bits::put(buffer, static_cast<uint32_t>(raw & 0xFFFFFF), 3);
+    // The item counts 1/128 s since midnight UTC: a day has 86400 x 128 ticks, the last one
+    // 23:59:59.9921875. The 24-bit field could hold more (up to 131071.99 s), but a receiver
+    // would read such a value as a time that does not exist; wrapping past midnight is the
+    // sender's decision, not the item's.
+    if (raw >= TICKS_PER_DAY)
+        return failed(buffer, value);
+    bits::put(buffer, static_cast<uint32_t>(raw), 3);
     return written(buffer, 3, value);
 }
 

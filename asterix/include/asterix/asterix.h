@@ -490,6 +490,9 @@ ASTERIX_EXPORT char* ast_dataitem_data_source_get_detail_html(char* buffer, size
                                                               const ast_dataitem_t* item);
 
 ASTERIX_EXPORT ast_time_of_day_t ast_dataitem_time_of_day_decode(const ast_dataitem_t* item);
+/* Encodes raw, or when raw is 0 the time from hours, minutes, seconds and milliseconds
+ * (truncated to 1/128 s). Refuses a time outside one day, 00:00:00 to 23:59:59.9921875
+ * (raw 0 to 11059199): a time of 24:00:00 or later is not sent modulo anything. */
 ASTERIX_EXPORT ast_dataitem_t ast_dataitem_time_of_day_encode(uint8_t* buffer, uint64_t capacity,
                                                               const ast_dataitem_value_t* value);
 ASTERIX_EXPORT char* ast_dataitem_time_of_day_get_summary(char* buffer, size_t capacity,
