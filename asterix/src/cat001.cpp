@@ -48,7 +48,8 @@ const CategoryUnit CAT001_UNIT = {1,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 const UapTable CAT001_PLOT_TABLE = {PLOT_UAP, 15, 15, nullptr};
 const UapTable CAT001_RAYTHEON_TABLE = {RAYTHEON_UAP, 15, 15, nullptr};

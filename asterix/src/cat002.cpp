@@ -33,7 +33,8 @@ const CategoryUnit CAT002_UNIT = {2,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 const UapTable CAT002_RAYTHEON_TABLE = {RAYTHEON_UAP, 6, 6, nullptr};
 

@@ -32,7 +32,8 @@ const CategoryUnit CAT034_UNIT = {34,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 }  // namespace ast
 

@@ -44,7 +44,8 @@ const CategoryUnit CAT048_UNIT = {48,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 }  // namespace ast
 
