@@ -277,8 +277,8 @@ ASTERIX_EXPORT uint64_t ast_dataitem_get_size_rep_8_byte(const uint8_t* data, ui
 ASTERIX_EXPORT uint64_t ast_dataitem_get_size_rep_15_byte(const uint8_t* data, uint64_t available);
 ASTERIX_EXPORT uint64_t ast_dataitem_get_size_rep_64_byte(const uint8_t* data, uint64_t available);
 ASTERIX_EXPORT uint64_t ast_dataitem_get_size_rep_256_byte(const uint8_t* data, uint64_t available);
-/* Extensible: octets while FX (bit 1) is 1. Beyond max octets logs "Dataitem length exceed
- * max: %d" and returns max. */
+/* Extensible: octets while FX (bit 1) is 1. FX set on the max-th octet logs "Dataitem length
+ * exceed max: %d" and returns 0: the item cannot be sized, and its record fails. */
 ASTERIX_EXPORT uint64_t ast_dataitem_get_size_variable(const uint8_t* data, uint64_t available,
                                                        uint64_t max);
 ASTERIX_EXPORT uint64_t ast_dataitem_get_size_var_1_byte(const uint8_t* data, uint64_t available);
@@ -326,6 +326,8 @@ typedef struct ast_subfield_desc {
 
 /* Subfields defined for a compound item type; any other type logs "Undefined Subfield %s". */
 ASTERIX_EXPORT uint32_t ast_dataitem_subfields_get_number(ast_dataitem_type_t type);
+/* The primary subfield and every subfield it announces; 0 when the primary subfield is not an
+ * ok FSPEC, a subfield has no size rule or cannot be sized, or the total exceeds available. */
 ASTERIX_EXPORT uint64_t ast_dataitem_subfields_get_size(const uint8_t* data, uint64_t available,
                                                         ast_dataitem_type_t type);
 ASTERIX_EXPORT ast_dataitem_subfields_t ast_dataitem_subfields_decode(const ast_dataitem_t* item);
@@ -333,7 +335,8 @@ ASTERIX_EXPORT char* ast_dataitem_subfields_get_summary(char* buffer, size_t cap
                                                         const ast_dataitem_t* item);
 ASTERIX_EXPORT char* ast_dataitem_subfields_get_detail_html(char* buffer, size_t capacity,
                                                             const ast_dataitem_t* item);
-/* Extensible subfield: logs "Subfield length exceed max: %d" beyond max octets. */
+/* Extensible subfield: FX set on the max-th octet logs "Subfield length exceed max: %d" and
+ * returns 0. */
 ASTERIX_EXPORT uint64_t ast_subfield_get_size_variable(const uint8_t* data, uint64_t available,
                                                        uint64_t max);
 ASTERIX_EXPORT const char* ast_subfield_get_id(uint32_t subfield_type);
@@ -705,7 +708,8 @@ ASTERIX_EXPORT bool ast_get_map_url_nomap(char* buffer, size_t capacity, int wid
 ASTERIX_EXPORT ast_datarecord_t ast_datarecord_decode(const uint8_t* data, uint64_t available,
                                                       uint32_t category, const ast_uap_t* uap);
 /* Writes FSPEC and items in UAP order. Logs "Failed to encode FSPEC." or "Failed to encode
- * dataitem %s." (DEBUG). The result's FSPEC and items are left empty. */
+ * dataitem %s." (DEBUG). The result's FSPEC and item entries are left empty (zero); its count
+ * is the spec's count of values. */
 ASTERIX_EXPORT ast_datarecord_t ast_datarecord_encode(uint8_t* buffer, uint64_t capacity,
                                                       const ast_datarecord_spec_t* spec);
 /* Rewrites a decoded record, replacing present items whose type occurs in mods. */
@@ -728,6 +732,8 @@ ASTERIX_EXPORT void ast_datablock_decode_into(ast_datablock_t* block, const uint
                                               uint64_t available, const ast_uap_t* uap);
 ASTERIX_EXPORT void ast_datablock_smart_decode_into(ast_datablock_t* block, const uint8_t* data,
                                                     uint64_t available);
+/* Encodes 1 to 64 record specs of the block's category. records[i] is the result of the
+ * i-th record encode; the entries behind them are zero. */
 ASTERIX_EXPORT ast_datablock_t ast_datablock_encode(uint8_t* buffer, uint64_t capacity,
                                                     const ast_datablock_spec_t* spec);
 ASTERIX_EXPORT ast_datablock_t ast_datablock_modify(uint8_t* buffer, uint64_t capacity,
