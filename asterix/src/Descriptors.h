@@ -109,12 +109,12 @@
 #define AST_DESC_MODE_3A_CONFIDENCE(name)                                                         \
     {                                                                                             \
         &ast_dataitem_get_size_fixed_2_byte, &name, &ast_dataitem_mode_3a_confidence_get_summary, \
-            &ast_dataitem_get_detail_html_dummy, nullptr                                          \
+            &ast_dataitem_mode_3a_confidence_get_detail_html, nullptr                             \
     }
 #define AST_DESC_MODE_C_CONFIDENCE(name)                                                         \
     {                                                                                            \
         &ast_dataitem_get_size_fixed_4_byte, &name, &ast_dataitem_mode_c_confidence_get_summary, \
-            &ast_dataitem_get_detail_html_dummy, nullptr                                         \
+            &ast_dataitem_mode_c_confidence_get_detail_html, nullptr                             \
     }
 #define AST_DESC_RESERVED_EXPANSION(name)                       \
     {                                                           \

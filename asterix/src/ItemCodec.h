@@ -54,6 +54,22 @@ inline ast_dataitem_t written(uint8_t* buffer, uint64_t size, const ast_dataitem
     return ast_dataitem_t{buffer, size, value->type, 1};
 }
 
+// Writes an extensible item from its octets (FX bits clear): trailing all-zero extensions are
+// left out, FX is set on every octet but the last. Fails, writing nothing, when the octets that
+// remain do not fit the capacity.
+inline ast_dataitem_t writeExtensible(uint8_t* buffer, uint64_t capacity,
+                                      const ast_dataitem_value_t* value, const uint8_t* octets,
+                                      uint64_t count) {
+    uint64_t size = count;
+    while (size > 1 && octets[size - 1] == 0)
+        --size;
+    if (!buffer || capacity < size)
+        return failed(buffer, value);
+    for (uint64_t i = 0; i < size; ++i)
+        buffer[i] = static_cast<uint8_t>(octets[i] | (i + 1 < size ? 0x01 : 0x00));
+    return written(buffer, size, value);
+}
+
 }  // namespace ast
 
 #endif  // ASTERIX_SRC_ITEMCODEC_H

@@ -17,12 +17,14 @@ extern "C" {
 
 // ---- generic text services -----------------------------------------------------------------
 
+// An item without a name of its own gets its category's text for one ("Unknown CAT001
+// Dataitem"), and the line that says so.
 const char* ast_dataitem_get_name(ast_dataitem_type_t type) {
     const ast::ItemEntry* entry = ast::findItem(type);
     if (entry && entry->name)
         return entry->name;
     log(AST_LOG_WARNING, "Unknown dataitem name: %s.", ast_dataitem_type_to_str(type));
-    return "";
+    return entry && entry->desc.get_name ? entry->desc.get_name(type) : "";
 }
 
 char* ast_dataitem_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {

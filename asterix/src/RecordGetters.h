@@ -26,7 +26,10 @@ struct RecordGetters {
 };
 
 // Getter tables of the categories that have one (defined in catNNN_getters.cpp).
+extern const RecordGetters CAT001_GETTERS;
+extern const RecordGetters CAT002_GETTERS;
 extern const RecordGetters CAT021_GETTERS;
+extern const RecordGetters CAT048_GETTERS;
 
 // The getter table of a category, or nullptr for a category without one.
 ASTERIX_EXPORT const RecordGetters* recordGetters(uint32_t category);
@@ -44,6 +47,36 @@ Form decodedItem(const ast_datarecord_t* record, uint32_t category, ast_dataitem
     const ast_dataitem_t* item = recordItem(record, category, type);
     return item ? decode(item) : Form{};
 }
+
+// Getters of the values that several categories carry in the same shared form: each reads the
+// first `type` item of an OK record of `category`, and gives an invalid result (all zero) when
+// there is none or it does not decode.
+ast_record_sacsic_t sacsicFrom(const ast_datarecord_t* record, uint32_t category,
+                               ast_dataitem_type_t type);
+// The result's source is `type`.
+ast_record_timeofday_t timeOfDayFrom(const ast_datarecord_t* record, uint32_t category,
+                                     ast_dataitem_type_t type);
+ast_record_tracknum_t trackNumberFrom(const ast_datarecord_t* record, uint32_t category,
+                                      ast_dataitem_type_t type);
+ast_record_squawk_t squawkFrom(const ast_datarecord_t* record, uint32_t category,
+                               ast_dataitem_type_t type);
+ast_record_callsign_t callsignFrom(const ast_datarecord_t* record, uint32_t category,
+                                   ast_dataitem_type_t type);
+ast_record_icaoaddr_t addressFrom(const ast_datarecord_t* record, uint32_t category,
+                                  ast_dataitem_type_t type);
+// A Mode C code in 1/4 FL as flight levels.
+ast_record_flightlevel_t modeCLevelFrom(const ast_datarecord_t* record, uint32_t category,
+                                        ast_dataitem_type_t type);
+ast_record_polarcoord_t polarFrom(const ast_datarecord_t* record, uint32_t category,
+                                  ast_dataitem_type_t type,
+                                  ast_polar_position_t (*decode)(const ast_dataitem_t*));
+// Both parts of a velocity in polar co-ordinates (ground speed and heading).
+ast_record_velocity_t polarVelocityFrom(const ast_datarecord_t* record, uint32_t category,
+                                        ast_dataitem_type_t type);
+// Radar reports are tracks when they carry a track number, plots otherwise; nothing for a
+// record that is not an OK record of `category`.
+ast_record_msgtype_t plotOrTrack(const ast_datarecord_t* record, uint32_t category,
+                                 ast_dataitem_type_t trackNumberType);
 
 }  // namespace ast
 

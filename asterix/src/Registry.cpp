@@ -75,25 +75,6 @@ const char* unitItemName(const CategoryUnit& unit, ast_dataitem_type_t type) {
     return entry ? entry->name : nullptr;
 }
 
-// ---- record getters ------------------------------------------------------------------------
-
-const RecordGetters* recordGetters(uint32_t category) {
-    const CategoryUnit* unit = categoryUnit(category);
-    return unit ? unit->getters : nullptr;
-}
-
-const ast_dataitem_t* recordItem(const ast_datarecord_t* record, uint32_t category,
-                                 ast_dataitem_type_t type) {
-    if (!record || !record->ok || record->category != category)
-        return nullptr;
-    const uint64_t count =
-        record->count < uint64_t{AST_MAX_DATAITEMS} ? record->count : uint64_t{AST_MAX_DATAITEMS};
-    for (uint64_t i = 0; i < count; ++i)
-        if (record->items[i].type == type)
-            return &record->items[i];
-    return nullptr;
-}
-
 ast_dataitem_type_t uapTableItem(const UapTable& table, uint32_t frn) {
     if (frn >= 1 && frn <= table.size)
         return table.items[frn - 1];

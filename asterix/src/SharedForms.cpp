@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Bits.h"
+#include "IcaoCharacters.h"
 #include "ItemCodec.h"
 
 namespace {
@@ -15,52 +16,6 @@ using ast::failed;
 using ast::prepare;
 using ast::sized;
 using ast::written;
-
-// ICAO 6-bit character set (Annex 10 Vol IV, 3.1.2.9): A-Z 1-26, blank 32, digits 48-57.
-char icaoChar(uint32_t code) {
-    if (code >= 1 && code <= 26)
-        return static_cast<char>('A' + code - 1);
-    if (code == 32)
-        return ' ';
-    if (code >= 48 && code <= 57)
-        return static_cast<char>(code);
-    return '\0';
-}
-
-uint32_t icaoCode(char c) {
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<uint32_t>(c - 'A' + 1);
-    if (c >= 'a' && c <= 'z')
-        return static_cast<uint32_t>(c - 'a' + 1);
-    if (c >= '0' && c <= '9')
-        return static_cast<uint32_t>(c);
-    if (c == ' ')
-        return 32;
-    return 0;
-}
-
-// Eight characters of 6 bits from the 48 bits at `data`.
-void decodeCallsign(const uint8_t* data, char* out) {
-    uint64_t word = 0;
-    for (int i = 0; i < 6; ++i)
-        word = (word << 8) | data[i];
-    for (int i = 0; i < 8; ++i)
-        out[i] = icaoChar(static_cast<uint32_t>(word >> (42 - 6 * i)) & 0x3F);
-    out[8] = '\0';
-}
-
-// A shorter text is blank-padded to eight characters.
-void encodeCallsign(const char* text, uint8_t* out) {
-    uint64_t word = 0;
-    bool ended = false;
-    for (int i = 0; i < 8; ++i) {
-        if (!ended && text[i] == '\0')
-            ended = true;
-        word = (word << 6) | (ended ? 32u : icaoCode(text[i]));
-    }
-    for (int i = 0; i < 6; ++i)
-        out[i] = static_cast<uint8_t>(word >> (40 - 8 * i));
-}
 
 // Time of day in 1/128 s: one day of ticks.
 constexpr uint64_t TICKS_PER_DAY = 86400u * 128u;
@@ -253,7 +208,7 @@ ast_aircraft_id_t ast_dataitem_aircraft_id_decode(const ast_dataitem_t* item) {
     if (!sized(item, 6))
         return form;
     form.present = 1;
-    decodeCallsign(item->data, form.callsign);
+    ast::decodeCallsign(item->data, form.callsign);
     return form;
 }
 
@@ -262,7 +217,7 @@ ast_dataitem_t ast_dataitem_aircraft_id_encode(uint8_t* buffer, uint64_t capacit
     const ast_aircraft_id_t* form = prepare<ast_aircraft_id_t>(buffer, capacity, value, 6);
     if (!form)
         return failed(buffer, value);
-    encodeCallsign(form->callsign, buffer);
+    ast::encodeCallsign(form->callsign, buffer);
     return written(buffer, 6, value);
 }
 
@@ -272,7 +227,7 @@ ast_target_id_t ast_dataitem_target_id_decode(const ast_dataitem_t* item) {
         return form;
     form.present = 1;
     form.sti = static_cast<int32_t>(bits::field(item->data, 1, 8, 7));
-    decodeCallsign(item->data + 1, form.callsign);
+    ast::decodeCallsign(item->data + 1, form.callsign);
     return form;
 }
 
@@ -282,7 +237,7 @@ ast_dataitem_t ast_dataitem_target_id_encode(uint8_t* buffer, uint64_t capacity,
     if (!form || form->sti < 0 || form->sti > 3)
         return failed(buffer, value);
     buffer[0] = static_cast<uint8_t>(form->sti << 6);
-    encodeCallsign(form->callsign, buffer + 1);
+    ast::encodeCallsign(form->callsign, buffer + 1);
     return written(buffer, 7, value);
 }
 
@@ -564,6 +519,31 @@ ast_mb_data_t ast_dataitem_mb_data_decode(const ast_dataitem_t* item) {
         form.elements[i].bds1 = element[7] >> 4;
         form.elements[i].bds2 = element[7] & 0x0F;
     }
+    return form;
+}
+
+// ---- code confidence -------------------------------------------------------------------------
+
+ast_mode_3a_confidence_t ast_dataitem_mode_3a_confidence_decode(const ast_dataitem_t* item) {
+    ast_mode_3a_confidence_t form = {};
+    if (!sized(item, 2))
+        return form;
+    form.present = 1;
+    form.quality = bits::octets(item->data, 1, 2) & 0x0FFF;
+    return form;
+}
+
+// V, G, two spare bits and the twelve Gray-coded reply bits; four spare bits and the twelve
+// confidence bits of the reply pulses.
+ast_mode_c_confidence_t ast_dataitem_mode_c_confidence_decode(const ast_dataitem_t* item) {
+    ast_mode_c_confidence_t form = {};
+    if (!sized(item, 4))
+        return form;
+    form.present = 1;
+    form.validated = !bits::bit(item->data, 1, 8);
+    form.garbled = bits::bit(item->data, 1, 7);
+    form.gray = bits::octets(item->data, 1, 2) & 0x0FFF;
+    form.quality = bits::octets(item->data, 3, 2) & 0x0FFF;
     return form;
 }
 

@@ -420,15 +420,20 @@ char* ast_dataitem_mb_data_get_summary(char* buffer, size_t capacity, const ast_
     return buffer;
 }
 
+// Each register under its name, with its fields where the library knows its layout.
 char* ast_dataitem_mb_data_get_detail_html(char* buffer, size_t capacity,
                                            const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_mb_data_t mb = ast_dataitem_mb_data_decode(item);
     for (uint32_t i = 0; i < mb.count; ++i) {
         const ast_mb_data_element_t& e = mb.elements[i];
-        html::heading(out, "BDS %X,%X", e.bds1, e.bds2);
+        const uint32_t code = e.bds1 << 4 | e.bds2;
+        html::heading(out, "%s %s", ast_bds_type_to_str(code), ast_bds_get_name(code));
         html::paragraph(out, "MB: %.2X %.2X %.2X %.2X %.2X %.2X %.2X", e.mb[0], e.mb[1], e.mb[2],
                         e.mb[3], e.mb[4], e.mb[5], e.mb[6]);
+        const ast_dataitem_t bds = ast_bds_decode(item->data + 1 + i * 8, 7, code);
+        ast_bds_get_detail_html(out.remaining(), out.remainingCapacity(), &bds);
+        out.advanceOver();
     }
     return buffer;
 }
@@ -444,10 +449,11 @@ static void qualityBits(uint32_t value, char* out) {
 char* ast_dataitem_mode_3a_confidence_get_summary(char* buffer, size_t capacity,
                                                   const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    if (!sized(item, 2))
+    const ast_mode_3a_confidence_t f = ast_dataitem_mode_3a_confidence_decode(item);
+    if (!f.present)
         return ast::writeNotImplemented(buffer, capacity);
     char quality[13];
-    qualityBits(bits::octets(item->data, 1, 2) & 0x0FFF, quality);
+    qualityBits(f.quality, quality);
     out.printf("QTY:%s", quality);
     return buffer;
 }
@@ -455,13 +461,48 @@ char* ast_dataitem_mode_3a_confidence_get_summary(char* buffer, size_t capacity,
 char* ast_dataitem_mode_c_confidence_get_summary(char* buffer, size_t capacity,
                                                  const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    if (!sized(item, 4))
+    const ast_mode_c_confidence_t f = ast_dataitem_mode_c_confidence_decode(item);
+    if (!f.present)
         return ast::writeNotImplemented(buffer, capacity);
     char quality[13];
-    qualityBits(bits::octets(item->data, 3, 2) & 0x0FFF, quality);
-    const bool validated = !bits::bit(item->data, 1, 8), garbled = bits::bit(item->data, 1, 7);
-    out.printf("CODE:%.4o QTY:%s%s%s", bits::octets(item->data, 1, 2) & 0x0FFF, quality,
-               validated ? "" : " NOT_VALIDATED", garbled ? " GARBLED" : "");
+    qualityBits(f.quality, quality);
+    out.printf("CODE:%.4o QTY:%s%s%s", f.gray, quality, f.validated ? "" : " NOT_VALIDATED",
+               f.garbled ? " GARBLED" : "");
+    return buffer;
+}
+
+// One row per reply pulse, A4 to D1, with its confidence.
+static void pulseQualityTable(Text& out, uint32_t quality) {
+    static const char* const PULSES[] = {"QA4", "QA2", "QA1", "QB4", "QB2", "QB1",
+                                         "QC4", "QC2", "QC1", "QD4", "QD2", "QD1"};
+    html::tableBegin(out);
+    html::headerRow(out, "Pulse", "Quality", html::END_OF_ROW);
+    for (int i = 0; i < 12; ++i)
+        html::dataRow(out, PULSES[i], (quality & (0x800u >> i)) ? "Low" : "High", html::END_OF_ROW);
+    html::tableEnd(out);
+}
+
+char* ast_dataitem_mode_3a_confidence_get_detail_html(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item) {
+    Text out(buffer, capacity);
+    const ast_mode_3a_confidence_t f = ast_dataitem_mode_3a_confidence_decode(item);
+    if (!f.present)
+        return buffer;
+    html::heading(out, "Mode-3/A Code Confidence");
+    pulseQualityTable(out, f.quality);
+    return buffer;
+}
+
+char* ast_dataitem_mode_c_confidence_get_detail_html(char* buffer, size_t capacity,
+                                                     const ast_dataitem_t* item) {
+    Text out(buffer, capacity);
+    const ast_mode_c_confidence_t f = ast_dataitem_mode_c_confidence_decode(item);
+    if (!f.present)
+        return buffer;
+    html::heading(out, "Mode-C Code %.4o (Gray notation)", f.gray);
+    html::paragraph(out, "Validated: %s, Garbled: %s", html::yesNo(f.validated),
+                    html::yesNo(f.garbled));
+    pulseQualityTable(out, f.quality);
     return buffer;
 }
 

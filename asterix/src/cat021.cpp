@@ -261,14 +261,7 @@ ast_dataitem_t ast_dataitem_021_040_encode(uint8_t* buffer, uint64_t capacity,
     octets[2] =
         static_cast<uint8_t>((f->llc ? 0x40 : 0) | (f->ipc ? 0x20 : 0) | (f->nogo ? 0x10 : 0) |
                              (f->cpr ? 0x08 : 0) | (f->ldpj ? 0x04 : 0) | (f->rcf ? 0x02 : 0));
-    const uint64_t size = octets[2] ? 3 : octets[1] ? 2 : 1;
-    if (capacity < size)
-        return failed(buffer, value);
-    for (uint64_t i = 0; i + 1 < size; ++i)
-        octets[i] |= 0x01;
-    for (uint64_t i = 0; i < size; ++i)
-        buffer[i] = octets[i];
-    return written(buffer, size, value);
+    return writeExtensible(buffer, capacity, value, octets, 3);
 }
 
 // ---- type 21903: target report descriptor of edition 0.26 ------------------------------------
@@ -343,16 +336,7 @@ ast_dataitem_t ast_dataitem_021_090_encode(uint8_t* buffer, uint64_t capacity,
     octets[2] =
         static_cast<uint8_t>((f->sil_supplement & 1) << 5 | (f->sda & 3) << 3 | (f->gva & 3) << 1);
     octets[3] = static_cast<uint8_t>((f->pic & 15) << 4);
-    uint64_t size = 4;
-    while (size > 1 && octets[size - 1] == 0)
-        --size;
-    if (capacity < size)
-        return failed(buffer, value);
-    for (uint64_t i = 0; i + 1 < size; ++i)
-        octets[i] |= 0x01;
-    for (uint64_t i = 0; i < size; ++i)
-        buffer[i] = octets[i];
-    return written(buffer, size, value);
+    return writeExtensible(buffer, capacity, value, octets, 4);
 }
 
 // ---- type 21905: figure of merit of edition 0.26 ---------------------------------------------

@@ -1,7 +1,5 @@
 // CAT021 record getters: the common surveillance values of ADS-B reports.
 
-#include <cstring>
-
 #include "RecordGetters.h"
 
 namespace {
@@ -52,24 +50,16 @@ ast_record_velocity_t groundVector(const ast_datarecord_t* record) {
 extern "C" {
 
 ast_record_sacsic_t ast_datarecord_021_get_sacsic(const ast_datarecord_t* record) {
-    ast_record_sacsic_t result = {};
-    const ast_data_source_t f = decoded(record, 21010, &ast_dataitem_data_source_decode);
-    if (f.present)
-        result = ast_record_sacsic_t{1, f.sac, f.sic};
-    return result;
+    return ast::sacsicFrom(record, 21, 21010);
 }
 
 ast_record_timeofday_t ast_datarecord_021_get_timeofday(const ast_datarecord_t* record) {
-    ast_record_timeofday_t result = {};
     for (ast_dataitem_type_t type : TIME_ITEMS) {
-        const ast_time_of_day_t f = decoded(record, type, &ast_dataitem_time_of_day_decode);
-        if (f.present) {
-            result = ast_record_timeofday_t{1,         type,      f.raw,         f.hours,
-                                            f.minutes, f.seconds, f.milliseconds};
-            break;
-        }
+        const ast_record_timeofday_t result = ast::timeOfDayFrom(record, 21, type);
+        if (result.valid)
+            return result;
     }
-    return result;
+    return ast_record_timeofday_t{};
 }
 
 ast_record_msgtype_t ast_datarecord_021_get_msgtype(const ast_datarecord_t* record) {
@@ -80,38 +70,19 @@ ast_record_msgtype_t ast_datarecord_021_get_msgtype(const ast_datarecord_t* reco
 }
 
 ast_record_tracknum_t ast_datarecord_021_get_tracknum(const ast_datarecord_t* record) {
-    ast_record_tracknum_t result = {};
-    const ast_track_number_t f = decoded(record, 21161, &ast_dataitem_track_number_decode);
-    if (f.present)
-        result = ast_record_tracknum_t{1, f.number};
-    return result;
+    return ast::trackNumberFrom(record, 21, 21161);
 }
 
 ast_record_squawk_t ast_datarecord_021_get_squawk(const ast_datarecord_t* record) {
-    ast_record_squawk_t result = {};
-    const ast_mode_3a_t f = decoded(record, 21070, &ast_dataitem_mode_3a_decode);
-    if (f.present)
-        result = ast_record_squawk_t{1, static_cast<uint32_t>(f.code)};
-    return result;
+    return ast::squawkFrom(record, 21, 21070);
 }
 
 ast_record_callsign_t ast_datarecord_021_get_callsign(const ast_datarecord_t* record) {
-    ast_record_callsign_t result = {};
-    const ast_aircraft_id_t f = decoded(record, 21170, &ast_dataitem_aircraft_id_decode);
-    if (f.present) {
-        result.valid = 1;
-        std::memcpy(result.callsign, f.callsign, sizeof result.callsign);
-        result.callsign[sizeof result.callsign - 1] = '\0';
-    }
-    return result;
+    return ast::callsignFrom(record, 21, 21170);
 }
 
 ast_record_icaoaddr_t ast_datarecord_021_get_icaoaddr(const ast_datarecord_t* record) {
-    ast_record_icaoaddr_t result = {};
-    const ast_target_address_t f = decoded(record, 21080, &ast_dataitem_target_address_decode);
-    if (f.present)
-        result = ast_record_icaoaddr_t{1, f.address};
-    return result;
+    return ast::addressFrom(record, 21, 21080);
 }
 
 ast_record_coordinate_t ast_datarecord_021_get_coordinate(const ast_datarecord_t* record) {

@@ -65,7 +65,8 @@ TEST(Record, FailuresKeepWhatDecoded) {
         {"only FX bits", "01 00", 0, nullptr},
         {"FSPEC past the buffer", "FF", 0, nullptr},
         {"short last item", "CC 19 C8 A8 BF FF 0F FF 05", 3, nullptr},
-        {"unsupported item", "90 19 C8 00 00 00 00", 1, "Unsupported dataitem I048/040"},
+        // I048/210 (FRN 15) has no descriptor.
+        {"unsupported item", "81 01 80 19 C8 00 00 00 00", 1, "Unsupported dataitem I048/210"},
     };
     for (const auto& row : rows) {
         AstLogCapture log;
