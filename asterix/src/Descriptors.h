@@ -74,7 +74,7 @@
 #define AST_DESC_POLAR_VELOCITY(name)                                                         \
     {                                                                                         \
         &ast_dataitem_get_size_fixed_4_byte, &name, &ast_dataitem_polar_velocity_get_summary, \
-            &ast_dataitem_get_detail_html_dummy, &ast_dataitem_polar_velocity_encode          \
+            &ast_dataitem_polar_velocity_get_detail_html, &ast_dataitem_polar_velocity_encode \
     }
 #define AST_DESC_VERTICAL_RATE(name)                                                         \
     {                                                                                        \
@@ -89,7 +89,7 @@
 #define AST_DESC_SECTOR_NUMBER(name)                                                         \
     {                                                                                        \
         &ast_dataitem_get_size_fixed_1_byte, &name, &ast_dataitem_sector_number_get_summary, \
-            &ast_dataitem_get_detail_html_dummy, &ast_dataitem_sector_number_encode          \
+            &ast_dataitem_sector_number_get_detail_html, &ast_dataitem_sector_number_encode  \
     }
 #define AST_DESC_SERVICE_ID(name)                                                         \
     {                                                                                     \

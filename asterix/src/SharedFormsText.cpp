@@ -506,6 +506,29 @@ char* ast_dataitem_mode_c_confidence_get_detail_html(char* buffer, size_t capaci
     return buffer;
 }
 
+char* ast_dataitem_polar_velocity_get_detail_html(char* buffer, size_t capacity,
+                                                  const ast_dataitem_t* item) {
+    const ast_polar_velocity_t v = ast_dataitem_polar_velocity_decode(item);
+    if (!v.present)
+        return ast_dataitem_get_detail_html_dummy(buffer, capacity, item);
+    html::FieldRow rows[2];
+    html::setRow(rows[0], "Ground Speed", "%.2f kt (raw %d x 2^-14 NM/s)", v.speed,
+                 static_cast<int>(v.speed_raw));
+    html::setRow(rows[1], "Heading", "%.2f deg (raw %d)", v.heading,
+                 static_cast<int>(v.heading_raw));
+    return html::fieldTable(buffer, capacity, "Calculated Track Velocity", rows);
+}
+
+char* ast_dataitem_sector_number_get_detail_html(char* buffer, size_t capacity,
+                                                 const ast_dataitem_t* item) {
+    const ast_sector_number_t s = ast_dataitem_sector_number_decode(item);
+    if (!s.present)
+        return ast_dataitem_get_detail_html_dummy(buffer, capacity, item);
+    html::FieldRow rows[1];
+    html::setRow(rows[0], "Sector Azimuth", "%.2f deg (raw %u of 256)", s.azimuth, s.raw);
+    return html::fieldTable(buffer, capacity, "Sector Number", rows);
+}
+
 char* ast_dataitem_binary_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     out.append("BIN");

@@ -590,6 +590,8 @@ ASTERIX_EXPORT ast_dataitem_t ast_dataitem_polar_velocity_encode(uint8_t* buffer
                                                                  const ast_dataitem_value_t* value);
 ASTERIX_EXPORT char* ast_dataitem_polar_velocity_get_summary(char* buffer, size_t capacity,
                                                              const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_polar_velocity_get_detail_html(char* buffer, size_t capacity,
+                                                                 const ast_dataitem_t* item);
 
 ASTERIX_EXPORT ast_vertical_rate_t ast_dataitem_vertical_rate_decode(const ast_dataitem_t* item);
 ASTERIX_EXPORT ast_dataitem_t ast_dataitem_vertical_rate_encode(uint8_t* buffer, uint64_t capacity,
@@ -610,6 +612,8 @@ ASTERIX_EXPORT ast_dataitem_t ast_dataitem_sector_number_encode(uint8_t* buffer,
                                                                 const ast_dataitem_value_t* value);
 ASTERIX_EXPORT char* ast_dataitem_sector_number_get_summary(char* buffer, size_t capacity,
                                                             const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_sector_number_get_detail_html(char* buffer, size_t capacity,
+                                                                const ast_dataitem_t* item);
 
 /* One-octet values. The service-identification encoder (also the message-type encoder) refuses
  * a value above 255; the signal-amplitude encoder writes the low octet unchecked. */
