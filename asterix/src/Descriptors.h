@@ -136,4 +136,28 @@
             nullptr                                                                             \
     }
 
+// The exported subfield services of one compound item (ast_subfield_021_110_get_id and so on),
+// each dispatching through the subfield table like the generic ast_subfield_ services.
+#define AST_SUBFIELD_ID_NAME_SIZE(cat, item)                                                 \
+    const char* ast_subfield_##cat##_##item##_get_id(uint32_t type) {                        \
+        return ast_subfield_get_id(type);                                                    \
+    }                                                                                        \
+    const char* ast_subfield_##cat##_##item##_get_name(uint32_t type) {                      \
+        return ast_subfield_get_name(type);                                                  \
+    }                                                                                        \
+    uint64_t ast_subfield_##cat##_##item##_get_size(const uint8_t* data, uint64_t available, \
+                                                    uint32_t type) {                         \
+        return ast_subfield_get_size(data, available, type);                                 \
+    }
+#define AST_SUBFIELD_SUMMARY(cat, item)                                            \
+    char* ast_subfield_##cat##_##item##_get_summary(char* buffer, size_t capacity, \
+                                                    const ast_subfield_t* sf) {    \
+        return ast_subfield_get_summary(buffer, capacity, sf);                     \
+    }
+#define AST_SUBFIELD_DETAIL(cat, item)                                                 \
+    char* ast_subfield_##cat##_##item##_get_detail_html(char* buffer, size_t capacity, \
+                                                        const ast_subfield_t* sf) {    \
+        return ast_subfield_get_detail_html(buffer, capacity, sf);                     \
+    }
+
 #endif  // ASTERIX_SRC_DESCRIPTORS_H

@@ -150,25 +150,12 @@ uint64_t ast_dataitem_021_A07_get_size(const uint8_t* data, uint64_t available) 
 
 // ---- subfield families ---------------------------------------------------------------------
 
-#define AST_SUBFIELD_FAMILY(item)                                                        \
-    const char* ast_subfield_021_##item##_get_id(uint32_t type) {                        \
-        return ast_subfield_get_id(type);                                                \
-    }                                                                                    \
-    const char* ast_subfield_021_##item##_get_name(uint32_t type) {                      \
-        return ast_subfield_get_name(type);                                              \
-    }                                                                                    \
-    uint64_t ast_subfield_021_##item##_get_size(const uint8_t* data, uint64_t available, \
-                                                uint32_t type) {                         \
-        return ast_subfield_get_size(data, available, type);                             \
-    }                                                                                    \
-    char* ast_subfield_021_##item##_get_summary(char* buffer, size_t capacity,           \
-                                                const ast_subfield_t* sf) {              \
-        return ast_subfield_get_summary(buffer, capacity, sf);                           \
-    }
-AST_SUBFIELD_FAMILY(110)
-AST_SUBFIELD_FAMILY(220)
-AST_SUBFIELD_FAMILY(295)
-#undef AST_SUBFIELD_FAMILY
+AST_SUBFIELD_ID_NAME_SIZE(021, 110)
+AST_SUBFIELD_ID_NAME_SIZE(021, 220)
+AST_SUBFIELD_ID_NAME_SIZE(021, 295)
+AST_SUBFIELD_SUMMARY(021, 110)
+AST_SUBFIELD_SUMMARY(021, 220)
+AST_SUBFIELD_SUMMARY(021, 295)
 
 // ---- I021/008 aircraft operational status ----------------------------------------------------
 

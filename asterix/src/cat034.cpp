@@ -126,28 +126,12 @@ uint64_t ast_dataitem_034_060_get_size(const uint8_t* data, uint64_t available) 
     return ast_dataitem_subfields_get_size(data, available, 34060);
 }
 
-#define AST_SUBFIELD_SERVICES(item)                                                      \
-    const char* ast_subfield_034_##item##_get_id(uint32_t type) {                        \
-        return ast_subfield_get_id(type);                                                \
-    }                                                                                    \
-    const char* ast_subfield_034_##item##_get_name(uint32_t type) {                      \
-        return ast_subfield_get_name(type);                                              \
-    }                                                                                    \
-    uint64_t ast_subfield_034_##item##_get_size(const uint8_t* data, uint64_t available, \
-                                                uint32_t type) {                         \
-        return ast_subfield_get_size(data, available, type);                             \
-    }                                                                                    \
-    char* ast_subfield_034_##item##_get_summary(char* buffer, size_t capacity,           \
-                                                const ast_subfield_t* subfield) {        \
-        return ast_subfield_get_summary(buffer, capacity, subfield);                     \
-    }                                                                                    \
-    char* ast_subfield_034_##item##_get_detail_html(char* buffer, size_t capacity,       \
-                                                    const ast_subfield_t* subfield) {    \
-        return ast_subfield_get_detail_html(buffer, capacity, subfield);                 \
-    }
-AST_SUBFIELD_SERVICES(050)
-AST_SUBFIELD_SERVICES(060)
-#undef AST_SUBFIELD_SERVICES
+AST_SUBFIELD_ID_NAME_SIZE(034, 050)
+AST_SUBFIELD_ID_NAME_SIZE(034, 060)
+AST_SUBFIELD_SUMMARY(034, 050)
+AST_SUBFIELD_SUMMARY(034, 060)
+AST_SUBFIELD_DETAIL(034, 050)
+AST_SUBFIELD_DETAIL(034, 060)
 
 // ---- I034/041 antenna rotation period ------------------------------------------------------
 

@@ -135,25 +135,9 @@ uint64_t ast_dataitem_048_130_get_size(const uint8_t* data, uint64_t available) 
     return ast_dataitem_subfields_get_size(data, available, 48130);
 }
 
-#define AST_SUBFIELD_SERVICES(item)                                                      \
-    const char* ast_subfield_048_##item##_get_id(uint32_t type) {                        \
-        return ast_subfield_get_id(type);                                                \
-    }                                                                                    \
-    const char* ast_subfield_048_##item##_get_name(uint32_t type) {                      \
-        return ast_subfield_get_name(type);                                              \
-    }                                                                                    \
-    uint64_t ast_subfield_048_##item##_get_size(const uint8_t* data, uint64_t available, \
-                                                uint32_t type) {                         \
-        return ast_subfield_get_size(data, available, type);                             \
-    }
-AST_SUBFIELD_SERVICES(120)
-AST_SUBFIELD_SERVICES(130)
-#undef AST_SUBFIELD_SERVICES
-
-char* ast_subfield_048_130_get_summary(char* buffer, size_t capacity,
-                                       const ast_subfield_t* subfield) {
-    return ast_subfield_get_summary(buffer, capacity, subfield);
-}
+AST_SUBFIELD_ID_NAME_SIZE(048, 120)
+AST_SUBFIELD_ID_NAME_SIZE(048, 130)
+AST_SUBFIELD_SUMMARY(048, 130)
 
 // ---- I048/020 target report descriptor -----------------------------------------------------
 

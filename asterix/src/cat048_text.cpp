@@ -125,7 +125,7 @@ char* ast_dataitem_048_030_get_detail_html(char* buffer, size_t capacity,
     html::tableBegin(out);
     html::headerRow(out, "Octet", "Code", html::END_OF_ROW);
     for (uint32_t i = 0; i < f.count; ++i) {
-        char octet[16], code[16];
+        char octet[24], code[16];
         std::snprintf(octet, sizeof octet, "Octet[%u]", i + 1);
         std::snprintf(code, sizeof code, "%u", f.codes[i]);
         html::dataRow(out, octet, code, html::END_OF_ROW);
