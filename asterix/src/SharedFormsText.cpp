@@ -32,9 +32,6 @@ void dms(double angle, int& degrees, int& minutes, int& seconds) {
     }
 }
 
-// Time of day in 1/128 s: one day of ticks.
-constexpr uint64_t TICKS_PER_DAY = 86400u * 128u;
-
 }  // namespace
 
 extern "C" {
