@@ -188,9 +188,10 @@ int main(int argc, char** argv) {
     });
     stopWatch.start(100);
 
+    // At the end of the stream the player has delivered everything; on a stop request what is
+    // still buffered for clients is dropped (a file keeps all that was written).
     const int status = app.exec();
     player.stop();
-    output->flush();
     if (!o.quiet) {
         QString summary = QStringLiteral("sent %1 frames (%2 bytes), %3 s of stream")
                               .arg(player.framesSent()).arg(player.bytesSent()).arg(player.streamSeconds(), 0, 'f', 1);
