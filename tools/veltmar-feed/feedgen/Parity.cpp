@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "feedgen/Bits.h"
+
 namespace feedgen {
 namespace parity {
 
@@ -47,11 +49,7 @@ uint32_t compute(const Frame& frame) {
 void seal(Frame& frame, uint32_t overlay) {
     if (frame.size != Frame::kShortBytes && frame.size != Frame::kLongBytes)
         return;
-    const uint32_t field = (compute(frame) ^ overlay) & 0xFFFFFFu;
-    uint8_t* tail = frame.data() + frame.size - 3;
-    tail[0] = static_cast<uint8_t>(field >> 16);
-    tail[1] = static_cast<uint8_t>(field >> 8);
-    tail[2] = static_cast<uint8_t>(field);
+    bits::put(frame.data(), frame.bits() - 24, frame.bits() - 1, compute(frame) ^ overlay);
 }
 
 }  // namespace parity
