@@ -30,7 +30,7 @@ void makeDatabase(const std::string& path, bool withTable) {
     QSqlDatabase::removeDatabase(QStringLiteral("make"));
 }
 
-TEST(AircraftDatabase, ReadsTheAircraftTableInAddressOrder) {
+TEST(FeedAircraftDatabase, ReadsTheAircraftTableInAddressOrder) {
     feedtest::ensureApp();
     const feedtest::TempFile file("", ".db");
     makeDatabase(file.path(), true);
@@ -47,7 +47,7 @@ TEST(AircraftDatabase, ReadsTheAircraftTableInAddressOrder) {
     EXPECT_EQ(records[2].typeDescription, "Boeing 737-8AS");
 }
 
-TEST(AircraftDatabase, FailuresLeaveTheRecordsAlone) {
+TEST(FeedAircraftDatabase, FailuresLeaveTheRecordsAlone) {
     feedtest::ensureApp();
     std::vector<feedgen::AircraftRecord> records(1);
     QString error;

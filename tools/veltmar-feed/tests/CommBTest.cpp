@@ -37,7 +37,7 @@ bool status(const MBField& mb, unsigned bit) {
 
 // Registers published with their values in the pyModeS test suite; the values lie on the
 // registers' steps, so encoding them gives the same bits.
-TEST(CommB, PublishedRegistersEncodeBitForBit) {
+TEST(FeedCommB, PublishedRegistersEncodeBitForBit) {
     feedgen::SelectedVerticalIntention bds40;
     bds40.mcpAltitudeFeet = 3008;
     bds40.fmsAltitudeFeet = 3008;
@@ -63,7 +63,7 @@ TEST(CommB, PublishedRegistersEncodeBitForBit) {
     EXPECT_EQ(*feedgen::commb::identification("KLM1017"), mbOf("A000083E202CC371C31DE0AA1CCF"));
 }
 
-TEST(CommB, TrackAndTurnReadsBackIncludingNegativeAngles) {
+TEST(FeedCommB, TrackAndTurnReadsBackIncludingNegativeAngles) {
     struct Row {
         double roll, track, speed, rate, tas;
         double readTrack;  // as a signed angle
@@ -88,7 +88,7 @@ TEST(CommB, TrackAndTurnReadsBackIncludingNegativeAngles) {
     }
 }
 
-TEST(CommB, HeadingAndSpeedAndVerticalIntentionReadBack) {
+TEST(FeedCommB, HeadingAndSpeedAndVerticalIntentionReadBack) {
     feedgen::HeadingAndSpeed bds60{200.0, 280.0, 0.78, 2400, -64};
     const auto mb60 = feedgen::commb::encode(bds60);
     ASSERT_TRUE(mb60);
@@ -113,7 +113,7 @@ TEST(CommB, HeadingAndSpeedAndVerticalIntentionReadBack) {
     EXPECT_EQ(feedgen::bits::get(mb40->data(), 53, 55), 0b111u) << "status and source 3";
 }
 
-TEST(CommB, ValuesOutsideTheirFieldsAreRefused) {
+TEST(FeedCommB, ValuesOutsideTheirFieldsAreRefused) {
     EXPECT_FALSE(feedgen::commb::encode(feedgen::TrackAndTurn{95.0, {}, {}, {}, {}}));
     EXPECT_FALSE(feedgen::commb::encode(feedgen::TrackAndTurn{{}, {}, 2100.0, {}, {}}));
     EXPECT_FALSE(feedgen::commb::encode(feedgen::TrackAndTurn{{}, {}, {}, 16.1, {}}));

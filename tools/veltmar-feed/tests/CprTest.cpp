@@ -46,7 +46,7 @@ int tableNl(double latitude) {
     return 1;
 }
 
-TEST(Cpr, NlAgreesWithThePublishedTransitionsEitherSide) {
+TEST(FeedCpr, NlAgreesWithThePublishedTransitionsEitherSide) {
     for (size_t i = 0; i < std::size(kTransitions) - 1; ++i) {
         for (double side : {-1e-6, 1e-6}) {
             const double lat = kTransitions[i] + side;
@@ -65,7 +65,7 @@ TEST(Cpr, NlAgreesWithThePublishedTransitionsEitherSide) {
 // 8D40621D58C386435CC412692AD6, surface pair 8C4841753AAB238733C8CD4020B1 /
 // 8C4841753A8A35323FAEBDAC702D and 8C4841753A9A153237AEF0F275BE): the decoded positions
 // encode back to the transmitted numbers.
-TEST(Cpr, DecodedPositionsOfPublishedExamplesEncodeBack) {
+TEST(FeedCpr, DecodedPositionsOfPublishedExamplesEncodeBack) {
     struct Row {
         bool surface;
         Format format;
@@ -129,7 +129,7 @@ std::vector<GeoPoint> testPositions(size_t randomCount) {
     return points;
 }
 
-TEST(Cpr, AirbornePairsDecodeWithinACellThroughTheTracker) {
+TEST(FeedCpr, AirbornePairsDecodeWithinACellThroughTheTracker) {
     namespace modes = brannic::modes;
     modes::ModeSDecoder decoder;
     modes::ADSBTracker tracker;
@@ -179,7 +179,7 @@ GeoPoint decodeSurfaceLocally(const cpr::Encoded& e, Format format, const GeoPoi
     return {lat, dlon * (m + xz)};
 }
 
-TEST(Cpr, SurfaceReportsDecodeLocallyWithinOneAndAHalfMetres) {
+TEST(FeedCpr, SurfaceReportsDecodeLocallyWithinOneAndAHalfMetres) {
     feedgen::Random random(99);
     for (int n = 0; n < 10000; ++n) {
         // Airports in every quadrant, the aircraft up to 30 NM from the reference.
@@ -196,7 +196,7 @@ TEST(Cpr, SurfaceReportsDecodeLocallyWithinOneAndAHalfMetres) {
     }
 }
 
-TEST(Cpr, AirborneReportsDecodeLocallyWithinFiveMetres) {
+TEST(FeedCpr, AirborneReportsDecodeLocallyWithinFiveMetres) {
     // The same local decoding with the 360° airborne zones, against a reference within
     // 180 NM, as receivers decode single reports of aircraft they already track.
     feedgen::Random random(5);

@@ -64,7 +64,7 @@ std::vector<ParsedFrame> parseBeast(const std::string& bytes) {
     return frames;
 }
 
-TEST(Framing, BeastEscapesEveryMarkerByteAfterTheType) {
+TEST(FeedFraming, BeastEscapesEveryMarkerByteAfterTheType) {
     feedgen::Random random(3);
     const ReceiverClock clock(ClockKind::Counter12MHz, 0);
     const feedgen::BeastWriter writer(clock);
@@ -94,7 +94,7 @@ TEST(Framing, BeastEscapesEveryMarkerByteAfterTheType) {
     EXPECT_EQ(parsed[0].stamp >> 8, 0x1a1a1a1a1aull) << "a stamp made of markers";
 }
 
-TEST(Framing, BeastFrameOfKnownBytes) {
+TEST(FeedFraming, BeastFrameOfKnownBytes) {
     Transmission t;
     t.frame = Frame::fromHex("8D4840D6202CC371C32CE0576098");
     t.signal = 0x1a;
@@ -110,7 +110,7 @@ TEST(Framing, BeastFrameOfKnownBytes) {
     EXPECT_EQ(bytes, expected) << "nothing appended for an empty frame";
 }
 
-TEST(Framing, ReceiverClockStamps) {
+TEST(FeedFraming, ReceiverClockStamps) {
     struct Row {
         ClockKind kind;
         int64_t originNs;
@@ -148,7 +148,7 @@ TEST(Framing, ReceiverClockStamps) {
     EXPECT_EQ(ns, kNs);
 }
 
-TEST(Framing, AvrLines) {
+TEST(FeedFraming, AvrLines) {
     Transmission t;
     t.frame = Frame::fromHex("8d4840d6202cc371c32ce0576098");
     t.timeNs = 2 * kNs;

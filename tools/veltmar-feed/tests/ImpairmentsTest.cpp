@@ -75,7 +75,7 @@ Comparison compare(const ImpairmentConfig& config, double seconds) {
     return result;
 }
 
-TEST(Impairments, BitErrorsHitTheGivenShareWithTheGivenNumberOfBits) {
+TEST(FeedImpairments, BitErrorsHitTheGivenShareWithTheGivenNumberOfBits) {
     for (unsigned bits : {1u, 2u, 3u}) {
         ImpairmentConfig config;
         config.bitErrorShare = 0.1;
@@ -95,7 +95,7 @@ TEST(Impairments, BitErrorsHitTheGivenShareWithTheGivenNumberOfBits) {
     }
 }
 
-TEST(Impairments, DamagedSquittersHaveTwoOrThreeBitsFlipped) {
+TEST(FeedImpairments, DamagedSquittersHaveTwoOrThreeBitsFlipped) {
     ImpairmentConfig config;
     config.damagedSquittersPerSecond = 5;
     Comparison c = compare(config, 120);
@@ -106,7 +106,7 @@ TEST(Impairments, DamagedSquittersHaveTwoOrThreeBitsFlipped) {
     EXPECT_NEAR(static_cast<double>(c.changed), 600.0, 90.0);
 }
 
-TEST(Impairments, NoiseFramesComeAtTheirRate) {
+TEST(FeedImpairments, NoiseFramesComeAtTheirRate) {
     ImpairmentConfig config;
     config.noiseFramesPerSecond = 20;
     feedgen::Scene source(sceneConfig());
@@ -120,7 +120,7 @@ TEST(Impairments, NoiseFramesComeAtTheirRate) {
     EXPECT_NEAR(static_cast<double>(impaired.counts().noiseFrames), static_cast<double>(c.noise), 2.0);
 }
 
-TEST(Impairments, FlipBitsFlipsDistinctBits) {
+TEST(FeedImpairments, FlipBitsFlipsDistinctBits) {
     feedgen::Random random(1);
     for (int n = 0; n < 1000; ++n) {
         Frame frame;

@@ -113,7 +113,7 @@ struct ServerWithClients {
     std::vector<std::unique_ptr<Client>> clients;
 };
 
-TEST(Output, TcpServerServesEveryClientTheSameDecodableFrames) {
+TEST(FeedOutput, TcpServerServesEveryClientTheSameDecodableFrames) {
     feedtest::ensureApp();
     ServerWithClients s(2, false);
     feedgen::Scene source(scene(30));
@@ -132,7 +132,7 @@ TEST(Output, TcpServerServesEveryClientTheSameDecodableFrames) {
     }
 }
 
-TEST(Output, TcpServerDropsAClientThatDoesNotReadAndServesTheOthers) {
+TEST(FeedOutput, TcpServerDropsAClientThatDoesNotReadAndServesTheOthers) {
     feedtest::ensureApp();
     ServerWithClients s(2, true);
     s.server.setStallTimeoutMs(300);
@@ -150,7 +150,7 @@ TEST(Output, TcpServerDropsAClientThatDoesNotReadAndServesTheOthers) {
     EXPECT_GT(everything, 8 * 1024 * 1024);
 }
 
-TEST(Output, TcpServerDropsABackloggedClientWithoutWaitingForIt) {
+TEST(FeedOutput, TcpServerDropsABackloggedClientWithoutWaitingForIt) {
     feedtest::ensureApp();
     ServerWithClients s(1, true);
     s.server.setMaxBacklog(64 * 1024);
@@ -165,7 +165,7 @@ TEST(Output, TcpServerDropsABackloggedClientWithoutWaitingForIt) {
     EXPECT_EQ(s.server.clientCount(), 0);
 }
 
-TEST(Output, UdpDatagramsHoldWholeFrames) {
+TEST(FeedOutput, UdpDatagramsHoldWholeFrames) {
     feedtest::ensureApp();
     QUdpSocket receiver;
     ASSERT_TRUE(receiver.bind(QHostAddress(QHostAddress::LocalHost), 0));
@@ -193,7 +193,7 @@ TEST(Output, UdpDatagramsHoldWholeFrames) {
     EXPECT_GT(datagrams, 10u);
 }
 
-TEST(Output, FileHoldsTheWritersBytes) {
+TEST(FeedOutput, FileHoldsTheWritersBytes) {
     feedtest::ensureApp();
     const feedtest::TempFile file("", ".beast");
     {
@@ -222,7 +222,7 @@ TEST(Output, FileHoldsTheWritersBytes) {
     EXPECT_EQ(failed.count(), 1);
 }
 
-TEST(Output, PortInUseIsReported) {
+TEST(FeedOutput, PortInUseIsReported) {
     feedtest::ensureApp();
     feedio::TcpServerOutput first(QHostAddress::LocalHost, 0);
     ASSERT_TRUE(first.open());

@@ -29,13 +29,13 @@ Frame longFrameWithBit(unsigned bit) {
     return frame;
 }
 
-TEST(Parity, SingleBitsGiveThePublishedTableEnds) {
+TEST(FeedParity, SingleBitsGiveThePublishedTableEnds) {
     EXPECT_EQ(feedgen::parity::compute(longFrameWithBit(0)), 0x3935EAu);
     EXPECT_EQ(feedgen::parity::compute(longFrameWithBit(87)), 0xFFF409u);
     EXPECT_EQ(feedgen::parity::compute(longFrameWithBit(100)), 0u) << "parity bits are not read";
 }
 
-TEST(Parity, MatchesPolynomialDivisionForRandomReplies) {
+TEST(FeedParity, MatchesPolynomialDivisionForRandomReplies) {
     feedgen::Random random(7);
     for (int n = 0; n < 500; ++n) {
         const bool isLong = n % 2 == 0;
@@ -53,7 +53,7 @@ TEST(Parity, MatchesPolynomialDivisionForRandomReplies) {
     }
 }
 
-TEST(Parity, RecordedSquittersCarryTheirParity) {
+TEST(FeedParity, RecordedSquittersCarryTheirParity) {
     int checked = 0;
     for (const std::string& line : feedtest::dataLines("sample_data_adsb.csv")) {
         const Frame frame = Frame::fromHex(feedtest::fields(line)[1]);
@@ -64,7 +64,7 @@ TEST(Parity, RecordedSquittersCarryTheirParity) {
     EXPECT_EQ(checked, 2000);
 }
 
-TEST(Parity, RecordedCommBRepliesOverlayTheAddress) {
+TEST(FeedParity, RecordedCommBRepliesOverlayTheAddress) {
     for (const char* file : {"sample_data_commb_df20.csv", "sample_data_commb_df21.csv"}) {
         int checked = 0;
         for (const std::string& line : feedtest::dataLines(file)) {
@@ -78,7 +78,7 @@ TEST(Parity, RecordedCommBRepliesOverlayTheAddress) {
     }
 }
 
-TEST(Parity, SealOverlaysTheGivenValue) {
+TEST(FeedParity, SealOverlaysTheGivenValue) {
     Frame frame = Frame::fromHex("5D4840D6202CC3");  // DF11 with its parity field to be written
     feedgen::parity::seal(frame, 0x13);
     EXPECT_EQ(feedgen::bits::get(frame.data(), 32, 55) ^ feedgen::parity::compute(frame), 0x13u);

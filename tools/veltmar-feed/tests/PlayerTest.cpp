@@ -66,7 +66,7 @@ std::vector<double> evenly(int count, double step) {
 
 const feedgen::AvrWriter kWriter(feedgen::ReceiverClock(feedgen::ClockKind::Counter12MHz, 0), false);
 
-TEST(Player, StreamTimeAtASpeed) {
+TEST(FeedPlayer, StreamTimeAtASpeed) {
     ListSource source({0.0, 0.5, 1.0, 1.5, 2.0, 10.0});
     CaptureOutput output;
     Pacing pacing;
@@ -90,7 +90,7 @@ TEST(Player, StreamTimeAtASpeed) {
     EXPECT_DOUBLE_EQ(player.streamSeconds(), 10.0);
 }
 
-TEST(Player, FixedRateIgnoresStreamTimes) {
+TEST(FeedPlayer, FixedRateIgnoresStreamTimes) {
     ListSource source(std::vector<double>(1000, 5.0));
     CaptureOutput output;
     Pacing pacing;
@@ -104,7 +104,7 @@ TEST(Player, FixedRateIgnoresStreamTimes) {
     EXPECT_EQ(player.framesSent(), 300u);
 }
 
-TEST(Player, FastWaitsForTheOutput) {
+TEST(FeedPlayer, FastWaitsForTheOutput) {
     ListSource source(evenly(5000, 0.001));
     CaptureOutput output;
     output.accepting = false;
@@ -119,7 +119,7 @@ TEST(Player, FastWaitsForTheOutput) {
     EXPECT_EQ(output.lines(), 5000u);
 }
 
-TEST(Player, DurationEndsTheStreamAndPiecesKeepFramesWhole) {
+TEST(FeedPlayer, DurationEndsTheStreamAndPiecesKeepFramesWhole) {
     ListSource source(evenly(100, 0.1));
     CaptureOutput output;
     output.chunk = 100;  // three 32-byte lines fit

@@ -86,7 +86,7 @@ const std::string kLongHex = "8D4840D6202CC371C32CE0576098";
 const std::string kStamp1s = bytes({0x00, 0x00, 0x00, 0xB7, 0x1B, 0x00});  // 12,000,000 ticks
 const std::string kOneSecond = std::to_string(1000000000);
 
-TEST(RecordingReader, Beast) {
+TEST(FeedRecordingReader, Beast) {
     const std::string frame3 = bytes({0x1a, '3'}) + kStamp1s + bytes({0x40}) + kLong;
     const std::string frame2 = bytes({0x1a, '2'}) + kStamp1s + bytes({0x10, 0x5D, 0x48, 0x40, 0xD6, 0xBD, 0xC5, 0xE1});
     const std::string modeAC = bytes({0x1a, '1'}) + kStamp1s + bytes({0x10, 0x12, 0x34});
@@ -112,7 +112,7 @@ TEST(RecordingReader, Beast) {
     checkTable(RecordingFormat::Beast, rows);
 }
 
-TEST(RecordingReader, BeastWithGpsTimeOfDay) {
+TEST(FeedRecordingReader, BeastWithGpsTimeOfDay) {
     // 12:00:00.25 as seconds << 30 | nanoseconds; and a time of day out of range (no time).
     const uint64_t stamp = (uint64_t{43200} << 30) | 250000000;
     std::string frame = bytes({0x1a, '2'});
@@ -124,7 +124,7 @@ TEST(RecordingReader, BeastWithGpsTimeOfDay) {
     EXPECT_EQ(result.frames, (std::vector<std::string>{"5D4840D6BDC5E1@43200250000000", "5D4840D6BDC5E1"}));
 }
 
-TEST(RecordingReader, Avr) {
+TEST(FeedRecordingReader, Avr) {
     const std::vector<Row> rows = {
         {"plain line", "*" + kLongHex + ";\n", {kLongHex}, 0},
         {"colon line", ":5D4840D6BDC5E1;\n", {"5D4840D6BDC5E1"}, 0},
@@ -147,7 +147,7 @@ TEST(RecordingReader, Avr) {
     checkTable(RecordingFormat::Avr, rows);
 }
 
-TEST(RecordingReader, Csv) {
+TEST(FeedRecordingReader, Csv) {
     const std::vector<Row> rows = {
         {"frame, address, type code", "1457996400,\"8D406B909945DE10000405999BE4\",\"406B90\",19\n",
          {"8D406B909945DE10000405999BE4@1457996400000000000"}, 0},
@@ -170,7 +170,7 @@ TEST(RecordingReader, Csv) {
     checkTable(RecordingFormat::Csv, rows);
 }
 
-TEST(RecordingReader, RecordedFilesReadWithoutErrors) {
+TEST(FeedRecordingReader, RecordedFilesReadWithoutErrors) {
     struct File {
         const char* name;
         size_t frames;
@@ -186,7 +186,7 @@ TEST(RecordingReader, RecordedFilesReadWithoutErrors) {
     }
 }
 
-TEST(RecordingReader, FormatFromTheFirstByte) {
+TEST(FeedRecordingReader, FormatFromTheFirstByte) {
     const uint8_t beast[] = {0x1a, '3'};
     EXPECT_EQ(feedgen::detectRecordingFormat(beast, 2), RecordingFormat::Beast);
     for (char c : {'*', '@', ':'}) {

@@ -37,7 +37,7 @@ RecordingConfig configFor(const std::string& path) {
     return config;
 }
 
-TEST(Recording, CsvFramesOfOneWholeSecondAreSpreadOverIt) {
+TEST(FeedRecording, CsvFramesOfOneWholeSecondAreSpreadOverIt) {
     const TempFile file("100,5D4840D6BDC5E1\n100,5D4840D6BDC5E1\n100,5D4840D6BDC5E1\n100,5D4840D6BDC5E1\n"
                         "101,5D4840D6BDC5E1\n101.5,5D4840D6BDC5E1\n102,5D4840D6BDC5E1\n102,5D4840D6BDC5E1\n");
     Recording recording(configFor(file.path()));
@@ -57,7 +57,7 @@ std::string beastFrame(int64_t stampNs, ClockKind clock = ClockKind::Counter12MH
     return bytes;
 }
 
-TEST(Recording, ReceiverStampsCountFromTheAnchorWithGapsCut) {
+TEST(FeedRecording, ReceiverStampsCountFromTheAnchorWithGapsCut) {
     // 1 s, 1.5 s, back to 1.2 s (no gap), on to 101.2 s (cut to 10 s), then a frame without
     // a stamp (the untimed spacing).
     std::string bytes = beastFrame(1 * kNs) + beastFrame(1500 * kMs) + beastFrame(1200 * kMs) +
@@ -74,7 +74,7 @@ TEST(Recording, ReceiverStampsCountFromTheAnchorWithGapsCut) {
     EXPECT_EQ(recording.errors(), 0u);
 }
 
-TEST(Recording, GpsTimeOfDayKeepsItsTimeOfDayAcrossMidnight) {
+TEST(FeedRecording, GpsTimeOfDayKeepsItsTimeOfDayAcrossMidnight) {
     const int64_t day = 86400 * kNs;
     const TempFile file(beastFrame(day - 500 * kMs, ClockKind::GpsTimeOfDay) +
                         beastFrame(day + 250 * kMs, ClockKind::GpsTimeOfDay));
@@ -85,7 +85,7 @@ TEST(Recording, GpsTimeOfDayKeepsItsTimeOfDayAcrossMidnight) {
     EXPECT_EQ(times(recording), (std::vector<int64_t>{midnight + day - 500 * kMs, midnight + day + 250 * kMs}));
 }
 
-TEST(Recording, AvrLinesWithoutTimeFollowAtTheUntimedSpacing) {
+TEST(FeedRecording, AvrLinesWithoutTimeFollowAtTheUntimedSpacing) {
     const TempFile file("*5D4840D6BDC5E1;\n*5D4840D6BDC5E1;\nbroken\n*5D4840D6BDC5E1;\n");
     Recording recording(configFor(file.path()));
     const int64_t a = configFor("").anchorNs;
@@ -94,7 +94,7 @@ TEST(Recording, AvrLinesWithoutTimeFollowAtTheUntimedSpacing) {
     EXPECT_EQ(recording.framesRead(), 3u);
 }
 
-TEST(Recording, LoopStartsAgainWithTimesGoingOn) {
+TEST(FeedRecording, LoopStartsAgainWithTimesGoingOn) {
     const TempFile file("10,5D4840D6BDC5E1\n10.5,5D4840D6BDC5E1\n");
     RecordingConfig config = configFor(file.path());
     config.loop = true;
@@ -107,7 +107,7 @@ TEST(Recording, LoopStartsAgainWithTimesGoingOn) {
     EXPECT_TRUE(times(nothing).empty()) << "an empty recording does not loop for ever";
 }
 
-TEST(Recording, MissingFileIsReported) {
+TEST(FeedRecording, MissingFileIsReported) {
     Recording recording(configFor("/nonexistent/recording.beast"));
     EXPECT_FALSE(recording.ok());
     EXPECT_NE(recording.error().find("/nonexistent/recording.beast"), std::string::npos);
@@ -115,7 +115,7 @@ TEST(Recording, MissingFileIsReported) {
     EXPECT_FALSE(recording.next(t));
 }
 
-TEST(Recording, RecordedFilesReplayInOrder) {
+TEST(FeedRecording, RecordedFilesReplayInOrder) {
     for (const char* name : {"sample_data_adsb.csv", "sample_data_commb_df20.csv"}) {
         Recording recording(configFor(feedtest::dataPath(name)));
         ASSERT_TRUE(recording.ok()) << name;

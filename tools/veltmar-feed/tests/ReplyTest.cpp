@@ -29,7 +29,7 @@ constexpr uint32_t kAddress = 0x4CA2D6;
 
 // Frames built around Gillham codes whose altitudes are published (the modes library's test
 // vectors, "gillham-df4" rows): address 400940, flight status 0.
-TEST(Replies, GillhamAltitudesMatchPublishedCodes) {
+TEST(FeedReplies, GillhamAltitudesMatchPublishedCodes) {
     struct Row {
         double feet;
         const char* hex;
@@ -44,7 +44,7 @@ TEST(Replies, GillhamAltitudesMatchPublishedCodes) {
     }
 }
 
-TEST(Replies, AltitudeCodesDecodeBackEveryHundredFeet) {
+TEST(FeedReplies, AltitudeCodesDecodeBackEveryHundredFeet) {
     modes::ModeSDecoder decoder;
     for (int feet = -1000; feet <= 126700; feet += 100) {
         for (Coding coding : {Coding::Feet25, Coding::Gillham100}) {
@@ -61,7 +61,7 @@ TEST(Replies, AltitudeCodesDecodeBackEveryHundredFeet) {
     }
 }
 
-TEST(Replies, AltitudeOutOfRangeGivesNoFrame) {
+TEST(FeedReplies, AltitudeOutOfRangeGivesNoFrame) {
     EXPECT_TRUE(feedgen::replies::df4(kAddress, 0, AltitudeReport{50200.0, Coding::Feet25}).empty());
     EXPECT_TRUE(feedgen::replies::df4(kAddress, 0, AltitudeReport{-1100.0, Coding::Gillham100}).empty());
     EXPECT_TRUE(feedgen::replies::df4(kAddress, 0, AltitudeReport{126800.0, Coding::Gillham100}).empty());
@@ -73,7 +73,7 @@ TEST(Replies, AltitudeOutOfRangeGivesNoFrame) {
     EXPECT_EQ(none.hex().substr(4, 4), "0000") << "no altitude: AC is 0";
 }
 
-TEST(Replies, SurveillanceRepliesCarryAddressStatusAndCodes) {
+TEST(FeedReplies, SurveillanceRepliesCarryAddressStatusAndCodes) {
     modes::ModeSDecoder decoder;
     for (uint8_t fs : {0, 1, 5}) {
         const auto alt = decodeReply(decoder, feedgen::replies::df4(kAddress, fs, AltitudeReport{37000.0}));
@@ -93,7 +93,7 @@ TEST(Replies, SurveillanceRepliesCarryAddressStatusAndCodes) {
     EXPECT_TRUE(feedgen::replies::df5(kAddress, 0, 010000).empty());
 }
 
-TEST(Replies, AllCallRepliesCarryTheInterrogatorCode) {
+TEST(FeedReplies, AllCallRepliesCarryTheInterrogatorCode) {
     modes::ModeSDecoder decoder;
     for (uint32_t code : {0u, 3u, 15u, 0x21u, 0x4Fu}) {
         const auto message = decodeReply(decoder, feedgen::replies::df11(kAddress, 5, code));
@@ -107,7 +107,7 @@ TEST(Replies, AllCallRepliesCarryTheInterrogatorCode) {
     EXPECT_TRUE(feedgen::replies::df11(kAddress, 5, 0x80).empty());
 }
 
-TEST(Replies, CommBAndAcasRepliesCarryTheirFields) {
+TEST(FeedReplies, CommBAndAcasRepliesCarryTheirFields) {
     modes::ModeSDecoder decoder;
     const feedgen::MBField mb{0x20, 0x10, 0x32, 0xC3, 0x5C, 0x31, 0x80};
     const std::string mbText(mb.begin(), mb.end());

@@ -55,7 +55,7 @@ uint32_t squitterAddress(const Frame& f) {
     return static_cast<uint32_t>(feedgen::bits::get(f.data(), 8, 31));
 }
 
-TEST(Scene, SameSeedSameStreamOtherSeedOtherStream) {
+TEST(FeedScene, SameSeedSameStreamOtherSeedOtherStream) {
     Scene a(smallScene(40, 7));
     Scene b(smallScene(40, 7));
     Scene c(smallScene(40, 8));
@@ -74,7 +74,7 @@ TEST(Scene, SameSeedSameStreamOtherSeedOtherStream) {
     EXPECT_LT(same, sa.size() / 100);
 }
 
-TEST(Scene, StreamIsInTimeOrderAndDecodesIntoTheScenesAircraft) {
+TEST(FeedScene, StreamIsInTimeOrderAndDecodesIntoTheScenesAircraft) {
     Scene scene(smallScene(60));
     const auto stream = take(scene, 120);
     modes::ModeSDecoder decoder;
@@ -119,7 +119,7 @@ TEST(Scene, StreamIsInTimeOrderAndDecodesIntoTheScenesAircraft) {
     EXPECT_GE(placed, scene.aircraft().size() - 3);
 }
 
-TEST(Scene, AircraftFlyWithinRangeAndEnvelope) {
+TEST(FeedScene, AircraftFlyWithinRangeAndEnvelope) {
     SceneConfig config = smallScene(80);
     config.radiusNm = 80;
     config.modeSReplies = false;
@@ -153,7 +153,7 @@ TEST(Scene, AircraftFlyWithinRangeAndEnvelope) {
     EXPECT_GT(maxTurn, 0.5) << "some aircraft turn";
 }
 
-TEST(Scene, AircraftOnTheGroundSendSurfacePositionsAtTheirAirports) {
+TEST(FeedScene, AircraftOnTheGroundSendSurfacePositionsAtTheirAirports) {
     SceneConfig config = smallScene(150);
     Scene scene(config);
     const auto airports = feedgen::airports::near(config.centre, 40);
@@ -186,7 +186,7 @@ TEST(Scene, AircraftOnTheGroundSendSurfacePositionsAtTheirAirports) {
     EXPECT_GT(surfaceReports, 6u * 30);
 }
 
-TEST(Scene, TransmissionRatesFollowTheStandards) {
+TEST(FeedScene, TransmissionRatesFollowTheStandards) {
     Scene scene(smallScene(50));
     const double seconds = 300;
     std::map<uint32_t, std::map<std::string, int>> counts;
@@ -214,7 +214,7 @@ TEST(Scene, TransmissionRatesFollowTheStandards) {
     }
 }
 
-TEST(Scene, ArrivalStreamKeepsWithinItsBounds) {
+TEST(FeedScene, ArrivalStreamKeepsWithinItsBounds) {
     for (bool modeS : {false, true}) {
         SceneConfig config = smallScene(300);
         config.arrivals = true;
@@ -268,7 +268,7 @@ TEST(Scene, ArrivalStreamKeepsWithinItsBounds) {
     }
 }
 
-TEST(Scene, MeasurementStreamsHoldAThousandTargetsUnderASixtySecondExpiry) {
+TEST(FeedScene, MeasurementStreamsHoldAThousandTargetsUnderASixtySecondExpiry) {
     for (bool mixed : {false, true}) {
         const SceneConfig config = feedgen::arrivalStream(mixed ? 20000 : 5000, mixed, 1, kStart);
         EXPECT_EQ(config.aircraft, mixed ? 20000u : 5000u);
@@ -282,7 +282,7 @@ TEST(Scene, MeasurementStreamsHoldAThousandTargetsUnderASixtySecondExpiry) {
     }
 }
 
-TEST(Scene, MismatchedPairsAreAwayFromTheAircraft) {
+TEST(FeedScene, MismatchedPairsAreAwayFromTheAircraft) {
     SceneConfig config = smallScene(30);
     config.mismatchedPairsPerSecond = 2;
     config.modeSReplies = false;
@@ -313,7 +313,7 @@ TEST(Scene, MismatchedPairsAreAwayFromTheAircraft) {
     EXPECT_NEAR(static_cast<double>(far), 120.0, 40.0);
 }
 
-TEST(Scene, DatabaseAircraftFlyUnderTheirAirlinesCallsigns) {
+TEST(FeedScene, DatabaseAircraftFlyUnderTheirAirlinesCallsigns) {
     SceneConfig config = smallScene(4);
     config.database = {
         {0x3C6586, "D-AIBA", "A320", "Airbus A320-214", "Lufthansa"},

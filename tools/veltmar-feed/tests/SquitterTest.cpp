@@ -37,7 +37,7 @@ void expectSquitter(const Frame& frame, const feedgen::MEField& me, uint8_t capa
     EXPECT_EQ(df17->constFieldME().data(), std::string(me.begin(), me.end()));
 }
 
-TEST(Squitter, IdentificationRoundTrip) {
+TEST(FeedSquitter, IdentificationRoundTrip) {
     struct Row {
         const char* callsign;
         char set;
@@ -65,14 +65,14 @@ TEST(Squitter, IdentificationRoundTrip) {
     }
 }
 
-TEST(Squitter, IdentificationRefusesWhatTheCharacterSetLacks) {
+TEST(FeedSquitter, IdentificationRefusesWhatTheCharacterSetLacks) {
     for (const char* text : {"DLH-123", "ABCDEFGHI", "ÄBC", "A_B"})
         EXPECT_FALSE(feedgen::squitter::encode(feedgen::Identification{text, 'A', 3})) << text;
     EXPECT_FALSE(feedgen::squitter::encode(feedgen::Identification{"ABC", 'E', 3}));
     EXPECT_FALSE(feedgen::squitter::encode(feedgen::Identification{"ABC", 'A', 8}));
 }
 
-TEST(Squitter, AirbornePositionRoundTrip) {
+TEST(FeedSquitter, AirbornePositionRoundTrip) {
     struct Row {
         uint8_t typeCode;
         double feet;
@@ -115,7 +115,7 @@ TEST(Squitter, AirbornePositionRoundTrip) {
     }
 }
 
-TEST(Squitter, AirbornePositionRefusals) {
+TEST(FeedSquitter, AirbornePositionRefusals) {
     feedgen::AirbornePosition in;
     in.altitudeFeet = 30000;
     for (uint8_t tc : {0, 8, 19, 23, 31}) {
@@ -136,7 +136,7 @@ TEST(Squitter, AirbornePositionRefusals) {
     EXPECT_FALSE(feedgen::squitter::encode(in));
 }
 
-TEST(Squitter, SurfacePositionRoundTrip) {
+TEST(FeedSquitter, SurfacePositionRoundTrip) {
     struct Row {
         double knots;
         bool trackValid;
@@ -183,7 +183,7 @@ TEST(Squitter, SurfacePositionRoundTrip) {
     }
 }
 
-TEST(Squitter, AirborneVelocityRoundTrip) {
+TEST(FeedSquitter, AirborneVelocityRoundTrip) {
     struct Row {
         std::optional<double> east;
         std::optional<double> north;
@@ -227,7 +227,7 @@ TEST(Squitter, AirborneVelocityRoundTrip) {
     }
 }
 
-TEST(Squitter, VelocityFieldsNotDecodedByTheLibraryStandWhereDO260BPutsThem) {
+TEST(FeedSquitter, VelocityFieldsNotDecodedByTheLibraryStandWhereDO260BPutsThem) {
     feedgen::AirborneVelocity in;
     in.eastKnots = 10;
     in.northKnots = 10;
@@ -243,7 +243,7 @@ TEST(Squitter, VelocityFieldsNotDecodedByTheLibraryStandWhereDO260BPutsThem) {
     EXPECT_FALSE(feedgen::squitter::encode(in));
 }
 
-TEST(Squitter, OperationalStatusRoundTrip) {
+TEST(FeedSquitter, OperationalStatusRoundTrip) {
     for (uint8_t version : {1, 2}) {
         for (bool surface : {false, true}) {
             feedgen::OperationalStatus in;
@@ -267,7 +267,7 @@ TEST(Squitter, OperationalStatusRoundTrip) {
     EXPECT_FALSE(feedgen::squitter::encode(bad));
 }
 
-TEST(Squitter, AircraftStatusCarriesTheModeACode) {
+TEST(FeedSquitter, AircraftStatusCarriesTheModeACode) {
     for (uint32_t squawk : {07700u, 01000u, 07000u, 02345u, 0u, 07777u}) {
         feedgen::AircraftStatus in;
         in.squawk = squawk;
