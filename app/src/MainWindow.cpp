@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QJsonDocument>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
@@ -20,6 +21,7 @@
 #include <asterix/asterix.h>
 #include <avistore/LibAvistore.h>
 #include <modes/ADSBServiceStatus.h>
+#include <modes/ADSBTargetReport.h>
 #include <modes/ADSBTracker.h>
 #include <modes/Log.h>
 #include <modes/ModeSDecoder.h>
@@ -27,6 +29,12 @@
 #include <reportcodec/ADSBTargetReportJsonDecoder.h>
 
 #include "AboutWindow.h"
+#include "AsterixBlockText.h"
+#include "AsterixOutput.h"
+#include "CsvOutput.h"
+#include "SerialInput.h"
+#include "TcpInput.h"
+#include "UdpInput.h"
 #include "AsterixLogCallback.h"
 #include "AsterixMessageModel.h"
 #include "ConfigWindow.h"
@@ -39,6 +47,7 @@
 
 using namespace brannic::modes;
 using brannic::avistore::LibAvistore;
+using brannic::modes::DataBlock;
 
 namespace {
 const char* const kWebsite = "https://brannic.example/veltmar";
@@ -59,6 +68,24 @@ MainWindow::MainWindow(const QString& configFile, const QString& logFilePath, QW
     asterixLog = new LogPane(ui->txtLogAsterix, this);
     const bool logFileOk = logFilePath.isEmpty() || setLogFile(logFilePath);
     configWindow = new ConfigWindow(this);
+    udpInput = new UdpInput(this);
+    tcpInput = new TcpInput(this);
+    serialInput = new SerialInput(this);
+    for (InputSource* source : {static_cast<InputSource*>(udpInput),
+                                static_cast<InputSource*>(tcpInput),
+                                static_cast<InputSource*>(serialInput)}) {
+        connect(source, &InputSource::chunkReceived, this, &MainWindow::dispatchChunk);
+        connect(source, &InputSource::logMessage, this, &MainWindow::logGeneral);
+        connect(source, &InputSource::statusMessage, this, &MainWindow::showStatus);
+        connect(source, &InputSource::actionsChanged, this, [this](bool start, bool stop) {
+            ui->actStart->setEnabled(start);
+            ui->actStop->setEnabled(stop);
+        });
+    }
+    const auto logToGeneral = [this](const QString& text) { logGeneral(text); };
+    beastFramer.setLogSink(logToGeneral);
+    avrFramer.setLogSink(logToGeneral);
+    jsonFramer.setLogSink(logToGeneral);
 
     // 2. Interface.
     if (QLocale::system().name() == QLatin1String("zh_CN")) {
@@ -144,6 +171,25 @@ MainWindow::MainWindow(const QString& configFile, const QString& logFilePath, QW
     tracker = std::make_unique<ADSBTracker>();
     serviceStatus = std::make_unique<ADSBServiceStatus>();
     pipeline = std::make_unique<ProcessingPipeline>(*modeSDecoder, *tracker);
+    aircraftDatabase = std::make_unique<AircraftDatabase>(LibAvistore::instance().getICAOAddrDict());
+    // The ASTERIX encoder and packer (inside the ASTERIX output) and the CSV output.
+    asterixOutput = new AsterixOutput(this);
+    csvOutput = new CsvOutput(this);
+    asterixBlockText = std::make_unique<AsterixBlockText>();
+    const auto report = [this](const QString& text, bool showInStatusBar) {
+        logGeneral(text);
+        if (showInStatusBar) {
+            showStatus(text);
+        }
+    };
+    connect(asterixOutput, &AsterixOutput::message, this, report);
+    connect(csvOutput, &CsvOutput::message, this, report);
+    connect(asterixOutput, &AsterixOutput::blockProduced, this,
+            [this](const DataBlock& block, quint64 sequence) {
+                showAsterixBlock(QByteArray::fromStdString(block.constData()), block.category(),
+                                 block.timeStamp(), sequence);
+            });
+
     trackerTimer.setInterval(1000);
     connect(&trackerTimer, &QTimer::timeout, this, &MainWindow::updateTracker);
     connect(&asterixTimer, &QTimer::timeout, this, &MainWindow::outputAsterix);
@@ -225,6 +271,8 @@ void MainWindow::applySettings() {
     serviceStatus->setReportPeriod(settings.asterixTargetReportsPeriod);
     serviceStatus->setSac(settings.asterixSAC);
     serviceStatus->setSic(settings.asterixSIC);
+    asterixOutput->packer().setMaxDataBlockSize(settings.asterixMaxMsgSize);
+    asterixOutput->packer().setMaxDataRecords(settings.asterixMaxDataRecords);
     modeSMessageModel->setLimits(settings.minDisplayMessages, settings.maxDisplayMessages);
     asterixMessageModel->setLimits(settings.minDisplayMessages, settings.maxDisplayMessages);
     targetListModel->setOptions({settings.updatedFieldHighlightTime,
@@ -319,6 +367,14 @@ bool MainWindow::isRunning() const {
     return ui->actStop->isEnabled();
 }
 
+quint64 MainWindow::decodedReplies() const {
+    return pipeline->decodedTotal();
+}
+
+int MainWindow::targetCount() const {
+    return static_cast<int>(tracker->allTargets().size());
+}
+
 void MainWindow::setRunning(bool running) {
     ui->actStart->setEnabled(!running);
     ui->actStop->setEnabled(running);
@@ -370,24 +426,125 @@ void MainWindow::startInput() {
         return;
     }
     pipeline->resetSequence();
+    configureSources();
+    databaseOpen = aircraftDatabase->open();
+    databaseSchedule.start(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
     buildModeSHeader();
     buildTargetHeader();
     ui->actOption->setEnabled(false);
+    if (InputSource* source = currentSource()) {
+        beastFramer.sourceStarted();
+        avrFramer.sourceStarted();
+        source->start();
+    } else {
+        logGeneral(tr("Undefined or unsupported protocol (%1).").arg(settings.inputProtocol));
+    }
     trackerTimer.start();
+    if (settings.asterixTargetReportsOutput) {
+        AsterixOutput::Settings out;
+        out.cat21Version = settings.asterixCat21Version;
+        out.multicast = settings.asterixUdpMulticast;
+        out.channels[0] = {settings.asterixUdpChannel1, settings.asterixUdpAddress1,
+                           settings.asterixUdpPort1, settings.asterixUdpMcastInterface1};
+        out.channels[1] = {settings.asterixUdpChannel2, settings.asterixUdpAddress2,
+                           settings.asterixUdpPort2, settings.asterixUdpMcastInterface2};
+        asterixOutput->start(out);
+        asterixTimer.start(static_cast<int>(settings.asterixTargetReportsPeriod));
+    }
+    if (settings.csvTargetReportsOutput) {
+        csvOutput->start({settings.csvUdpOutput, settings.csvUdpAddress, settings.csvUdpPort});
+        csvTimer.start(static_cast<int>(settings.csvTargetReportsPeriod));
+    }
 }
 
 void MainWindow::stopInput() {
+    if (InputSource* source = currentSource()) {
+        source->stop();
+    } else {
+        logGeneral(tr("Undefined or unsupported protocol (%1).").arg(settings.inputProtocol));
+    }
     asterixTimer.stop();
+    asterixOutput->stop();
     csvTimer.stop();
+    csvOutput->stop();
     trackerTimer.stop();
+    if (settings.enableAircraftDatabase) {
+        aircraftDatabase->close();
+    }
+    databaseOpen = false;
     ui->actOption->setEnabled(true);
 }
 
-void MainWindow::readUdpInput() {}
-void MainWindow::procTcpInputConnected() {}
-void MainWindow::procTcpInputDisconnected() {}
-void MainWindow::readTcpInput() {}
-void MainWindow::readSerial() {}
+InputSource* MainWindow::currentSource() {
+    switch (settings.inputProtocol) {
+    case 1: return tcpInput;
+    case 2: return udpInput;
+    case 3: return serialInput;
+    default: return nullptr;
+    }
+}
+
+void MainWindow::configureSources() {
+    udpInput->setLocalPort(settings.inputUdpLocalPort);
+    tcpInput->setServerAddress(settings.inputTcpServerAddress);
+    tcpInput->setServerPort(settings.inputTcpServerPort);
+    tcpInput->setAutoReconnect(settings.inputTcpAutoReconnect);
+    tcpInput->setWatchdogTime(static_cast<int>(settings.inputTcpWatchdogTime) * 1000);
+    serialInput->setPortName(settings.inputSerialPortName);
+    serialInput->setBaudRate(settings.inputSerialBaudRate);
+    serialInput->setDataBits(settings.inputSerialDataBits);
+    serialInput->setParity(settings.inputSerialParity);
+    serialInput->setStopBits(settings.inputSerialStopBits);
+    beastFramer.setPlaybackMode(settings.inputPlaybackMode);
+    avrFramer.setPlaybackMode(settings.inputPlaybackMode);
+    aircraftDatabase->setEnabled(settings.enableAircraftDatabase);
+    aircraftDatabase->setUpdateData(settings.updateAicraftData);
+    aircraftDatabase->setFile(settings.aircraftDatabaseFile);
+}
+
+void MainWindow::dispatchChunk(const QByteArray& bytes, quint64 receiveTime) {
+    switch (settings.inputFormat) {
+    case 1:
+        beastFramer.feed(bytes, receiveTime,
+                         [this](const ModeSFrame& frame) { return processModeSReply(frame); });
+        break;
+    case 2:
+        avrFramer.feed(bytes, receiveTime,
+                       [this](const ModeSFrame& frame) { return processModeSReply(frame); });
+        break;
+    case 3:
+        jsonFramer.feed(bytes, receiveTime,
+                        [this](const QByteArray& array, quint64 time, int chunkSize) {
+                            processJsonArray(array, time, chunkSize);
+                        });
+        break;
+    default:
+        logGeneral(tr("Undefined input data source type (%1).").arg(settings.inputFormat));
+        break;
+    }
+}
+
+bool MainWindow::processModeSReply(const ModeSFrame& frame) {
+    ModeSRow row;
+    if (!pipeline->processModeSReply(frame.reply, frame.timeStamp, frame.hasSignal, frame.signal,
+                                     row)) {
+        return false;
+    }
+    modeSMessageModel->append(std::move(row));
+    return true;
+}
+
+void MainWindow::processJsonArray(const QByteArray& array, quint64 receiveTime, int chunkSize) {
+    std::vector<ADSBTargetReport> reports = jsonDecoder->decode(array.toStdString());
+    if (reports.empty()) {
+        logGeneral(tr("Corrupted JSON message received (size %1).").arg(chunkSize));
+        return;
+    }
+    pipeline->processTargetReports(reports, receiveTime, settings.inputPlaybackMode);
+    const QJsonDocument document = QJsonDocument::fromJson(array);
+    ui->txtTargetReport->setPlainText(document.isNull() ? QString::fromLocal8Bit(array)
+                                                        : QString::fromUtf8(document.toJson()));
+}
 
 void MainWindow::updateTracker() {
     const quint64 now = static_cast<quint64>(QDateTime::currentMSecsSinceEpoch());
@@ -396,10 +553,27 @@ void MainWindow::updateTracker() {
     if (targetListModel->refresh(tracker->allTargets(), now) > 0) {
         ui->tblTargetList->resizeColumnsToContents();
     }
+    // The aircraft table once in each new minute.
+    if (databaseSchedule.due(now)) {
+        aircraftDatabase->update(tracker->allTargets());
+    }
 }
 
-void MainWindow::outputAsterix() {}
-void MainWindow::outputCsv() {}
+void MainWindow::outputAsterix() {
+    asterixOutput->outputCycle(*tracker, *serviceStatus,
+                               static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+void MainWindow::outputCsv() {
+    csvOutput->outputCycle(*tracker, static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+void MainWindow::showAsterixBlock(const QByteArray& bytes, int category, quint64 timeStamp,
+                                  quint64 sequence) {
+    asterixMessageModel->append(AsterixRow{sequence, timeStamp, category, bytes});
+    ui->hexAsterixMsg->setData(bytes);
+    ui->txtAsterixMsg->setPlainText(asterixBlockText->text(bytes, settings.asterixCat21Version));
+}
 
 void MainWindow::openStorageDir() {}
 

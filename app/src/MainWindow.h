@@ -7,13 +7,26 @@
 
 #include <memory>
 
+#include "AircraftDatabase.h"
 #include "AppSettings.h"
+#include "AvrFramer.h"
+#include "BeastFramer.h"
+#include "JsonFramer.h"
+#include "MinuteSchedule.h"
+#include "ModeSFrame.h"
 
 class QAction;
 class QFile;
 class QActionGroup;
 class QSettings;
 class AboutWindow;
+class AsterixBlockText;
+class AsterixOutput;
+class CsvOutput;
+class InputSource;
+class SerialInput;
+class TcpInput;
+class UdpInput;
 class AsterixMessageModel;
 class ConfigWindow;
 class LogPane;
@@ -58,6 +71,9 @@ public:
     const AppSettings& appSettings() const { return settings; }
     ConfigWindow* configDialog() const { return configWindow; }
     bool isRunning() const;
+    // Replies decoded since the window was made, and targets the tracker holds now.
+    quint64 decodedReplies() const;
+    int targetCount() const;
     // Writes pending log lines to the panes now.
     void flushLogs();
     // Also appends every line of the three log panes to `path` (for unattended stations),
@@ -68,11 +84,8 @@ public:
 public slots:
     void startInput();
     void stopInput();
-    void readUdpInput();
-    void procTcpInputConnected();
-    void procTcpInputDisconnected();
-    void readTcpInput();
-    void readSerial();
+    // A chunk read by the input source, handed to the framer of the configured format.
+    void dispatchChunk(const QByteArray& bytes, quint64 receiveTime);
     void changeView(QAction* action);
     void updateTracker();
     void outputAsterix();
@@ -98,6 +111,12 @@ private:
     void buildAsterixHeader();
     void buildTargetHeader();
     void setRunning(bool running);
+    InputSource* currentSource();
+    void configureSources();
+    bool processModeSReply(const ModeSFrame& frame);
+    void showAsterixBlock(const QByteArray& bytes, int category, quint64 timeStamp,
+                          quint64 sequence);
+    void processJsonArray(const QByteArray& array, quint64 receiveTime, int chunkSize);
 
     Ui::MainWindow* ui;
     QString configFile;
@@ -122,6 +141,18 @@ private:
     std::unique_ptr<brannic::modes::ADSBTracker> tracker;
     std::unique_ptr<brannic::modes::ADSBServiceStatus> serviceStatus;
     std::unique_ptr<ProcessingPipeline> pipeline;
+    UdpInput* udpInput;
+    TcpInput* tcpInput;
+    SerialInput* serialInput;
+    BeastFramer beastFramer;
+    AvrFramer avrFramer;
+    JsonFramer jsonFramer;
+    std::unique_ptr<AircraftDatabase> aircraftDatabase;
+    bool databaseOpen = false;
+    MinuteSchedule databaseSchedule;
+    AsterixOutput* asterixOutput;
+    CsvOutput* csvOutput;
+    std::unique_ptr<AsterixBlockText> asterixBlockText;
     QTimer trackerTimer;
     QTimer asterixTimer;
     QTimer csvTimer;

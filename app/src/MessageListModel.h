@@ -116,7 +116,7 @@ public:
         }
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    QVariant data(const QModelIndex& index, int role) const override {
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override {
         if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
             return QVariant();
         }

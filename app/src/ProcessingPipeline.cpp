@@ -19,6 +19,7 @@ bool ProcessingPipeline::processModeSReply(const QByteArray& reply, quint64 time
     }
     std::unique_ptr<ModeSMessage> message(decoded);
     ++_sequence;
+    ++_decodedTotal;
     if (hasSignal) {
         message->setSignalAmplitude(signal);
     }

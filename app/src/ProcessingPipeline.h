@@ -28,6 +28,8 @@ public:
     // Replies decoded since the last start.
     quint32 sequence() const { return _sequence; }
     void resetSequence() { _sequence = 0; }
+    // Replies decoded since the pipeline was made, across starts.
+    quint64 decodedTotal() const { return _decodedTotal; }
 
     // Decodes one reply received at `timeStamp` (ms since the epoch) with an optional signal
     // level (Beast input), feeds the tracker and fills `row`. False when the decoder rejects
@@ -48,6 +50,7 @@ private:
     brannic::modes::ModeSDecoder& _decoder;
     brannic::modes::ADSBTracker& _tracker;
     quint32 _sequence = 0;
+    quint64 _decodedTotal = 0;
 };
 
 #endif  // VELTMAR_PROCESSINGPIPELINE_H

@@ -227,6 +227,13 @@ QStringList TargetListModel::headers() {
     return list;
 }
 
+QString TargetListModel::columnText(const ADSBTarget& target, int column) {
+    if (column < 0 || column >= COLUMN_COUNT || !kColumns[column].text) {
+        return QString();
+    }
+    return kColumns[column].text(target);
+}
+
 QColor TargetListModel::shadeColor(Shade shade) {
     switch (shade) {
     case Shade::HIGHLIGHT: return QColor(0xff, 0xf1, 0x76);  // yellow

@@ -74,10 +74,13 @@ public:
 
     static QStringList headers();
     static QColor shadeColor(Shade shade);
+    // The text a column shows for `target`'s current value (validity not considered); null
+    // for the columns filled from the aviation database and for values that leave the text.
+    static QString columnText(const brannic::modes::ADSBTarget& target, int column);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // Raw value for sorting and for tests: the address in AddressRole of any cell.

@@ -2,6 +2,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -11,6 +15,7 @@
 #include <cstdlib>
 
 #include "MainWindow.h"
+#include "ResponsivenessProbe.h"
 
 int main(int argc, char* argv[]) {
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
@@ -57,9 +62,22 @@ int main(int argc, char* argv[]) {
         QStringLiteral("log"),
         QApplication::translate("main", "Also append every log line to <file>."),
         QApplication::translate("main", "file"));
+    // For measuring the program under load: how late the event loop runs, how much CPU it
+    // takes, how many replies it decoded; written as JSON when the program ends.
+    const QCommandLineOption measureOption(
+        QStringLiteral("measure"),
+        QApplication::translate("main", "Measure the event loop's responsiveness and the CPU "
+                                        "time, and write them to <file> (JSON) at exit."),
+        QApplication::translate("main", "file"));
+    const QCommandLineOption quitAfterOption(
+        QStringLiteral("quit-after"),
+        QApplication::translate("main", "Close the window after <seconds>."),
+        QApplication::translate("main", "seconds"));
     parser.addOption(configOption);
     parser.addOption(startOption);
     parser.addOption(logOption);
+    parser.addOption(measureOption);
+    parser.addOption(quitAfterOption);
     parser.process(app);
 
     // Before the window: its construction already writes the start-up lines.
@@ -68,5 +86,32 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(startOption)) {
         QTimer::singleShot(0, &window, &MainWindow::startInput);
     }
-    return QApplication::exec();
+    if (parser.isSet(quitAfterOption)) {
+        QTimer::singleShot(static_cast<int>(parser.value(quitAfterOption).toDouble() * 1000), &window,
+                           &QWidget::close);
+    }
+    ResponsivenessProbe probe;
+    QElapsedTimer wall;
+    const double cpuAtStart = ResponsivenessProbe::processCpuSeconds();
+    if (parser.isSet(measureOption)) {
+        probe.start();
+        wall.start();
+    }
+    const int status = QApplication::exec();
+    if (parser.isSet(measureOption)) {
+        QJsonObject m;
+        m[QStringLiteral("wallSeconds")] = wall.elapsed() / 1000.0;
+        m[QStringLiteral("cpuSeconds")] = ResponsivenessProbe::processCpuSeconds() - cpuAtStart;
+        m[QStringLiteral("decodedReplies")] = static_cast<double>(window.decodedReplies());
+        m[QStringLiteral("targets")] = window.targetCount();
+        m[QStringLiteral("timerTicks")] = probe.ticks();
+        m[QStringLiteral("latenessP50Ms")] = probe.percentile(50);
+        m[QStringLiteral("latenessP99Ms")] = probe.percentile(99);
+        m[QStringLiteral("latenessMaxMs")] = probe.maximum();
+        QFile out(parser.value(measureOption));
+        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            out.write(QJsonDocument(m).toJson());
+        }
+    }
+    return status;
 }

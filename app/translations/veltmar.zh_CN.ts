@@ -843,6 +843,18 @@ Do you want to start now?</source>
         <source>Data record: %1</source>
         <translation>数据记录：%1</translation>
     </message>
+    <message>
+        <source>Undefined or unsupported protocol (%1).</source>
+        <translation>未定义或不支持的协议（%1）。</translation>
+    </message>
+    <message>
+        <source>Undefined input data source type (%1).</source>
+        <translation>未定义的输入数据源类型（%1）。</translation>
+    </message>
+    <message>
+        <source>Corrupted JSON message received (size %1).</source>
+        <translation>收到损坏的 JSON 报文（大小 %1）。</translation>
+    </message>
 </context>
 <context>
     <name>SerialInput</name>
@@ -966,6 +978,18 @@ Do you want to start now?</source>
     <message>
         <source>Also append every log line to &lt;file&gt;.</source>
         <translation>同时把每一行日志追加到 &lt;文件&gt;。</translation>
+    </message>
+    <message>
+        <source>Measure the event loop's responsiveness and the CPU time, and write them to &lt;file&gt; (JSON) at exit.</source>
+        <translation>测量事件循环的响应速度和 CPU 时间，退出时写入 &lt;文件&gt;（JSON）。</translation>
+    </message>
+    <message>
+        <source>Close the window after &lt;seconds&gt;.</source>
+        <translation>&lt;秒数&gt; 后关闭窗口。</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒数</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,13 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
+#include <QSettings>
+#include <QTableView>
+#include <QTcpServer>
+#include <QUdpSocket>
+
+#include <avistore/LibAvistore.h>
 #include <QLibraryInfo>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -21,6 +28,7 @@
 #include "ui_AboutWindow.h"
 #include "ui_ConfigWindow.h"
 #include "ui_MainWindow.h"
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -49,6 +57,7 @@ private slots:
     void mainWindowPages();
     void settingsPages();
     void aboutWindow();
+    void demonstrationScene();
 
 private:
     void save(QWidget* w, const QString& name);
@@ -187,6 +196,81 @@ void TestScreenshots::aboutWindow() {
     checkTexts(&w, QStringLiteral("about"));
     w.form()->tabAboutWindow->setCurrentIndex(1);
     save(&w, QStringLiteral("about-credits"));
+}
+
+void TestScreenshots::demonstrationScene() {
+    // The scene of the feed tool on a free TCP port, read by the window as the demonstration
+    // configuration does, with ASTERIX CAT021 edition 2.4 going out to a free UDP port.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost));
+    const quint16 feedPort = probe.serverPort();
+    probe.close();
+    QUdpSocket sink;
+    QVERIFY(sink.bind(QHostAddress(QHostAddress::LocalHost), 0));
+    QProcess feed;
+    feed.start(QStringLiteral(VELTMAR_BIN_DIR "/veltmar-feed"),
+               {QStringLiteral("--scene"), QStringLiteral("80"), QStringLiteral("--tcp"),
+                QString::number(feedPort), QStringLiteral("--quiet")});
+    QVERIFY(feed.waitForStarted());
+    const QString ini = _dir.filePath(QStringLiteral("demo.ini"));
+    {
+        QSettings store(ini, QSettings::IniFormat);
+        store.setValue(QStringLiteral("inputProtocol"), 1);
+        store.setValue(QStringLiteral("inputFormat"), 1);
+        store.setValue(QStringLiteral("inputTcpServerAddress"), QStringLiteral("127.0.0.1"));
+        store.setValue(QStringLiteral("inputTcpServerPort"), feedPort);
+        store.setValue(QStringLiteral("inputTcpAutoReconnect"), true);
+        store.setValue(QStringLiteral("asterixTargetReportsOutput"), true);
+        store.setValue(QStringLiteral("asterixCat21Version"), 240);
+        store.setValue(QStringLiteral("asterixUdpMulticast"), false);
+        store.setValue(QStringLiteral("asterixUdpChannel1"), true);
+        store.setValue(QStringLiteral("asterixUdpAddress1"), QStringLiteral("127.0.0.1"));
+        store.setValue(QStringLiteral("asterixUdpPort1"), sink.localPort());
+        store.setValue(QStringLiteral("receiverPositionValid"), true);
+        store.setValue(QStringLiteral("receiverLatitude"), 50.0333);
+        store.setValue(QStringLiteral("receiverLongitude"), 8.5706);
+    }
+    // The test program does not stand beside the aviation database: load it as the program
+    // does from its own folder.
+    brannic::avistore::LibAvistore::instance().loadFromSQLite(
+        QFileInfo(QStringLiteral(VELTMAR_BIN_DIR "/avistore.db")));
+    MainWindow w(ini);
+    w.resize(1400, 860);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.startInput();
+    QAbstractItemModel* targets = w.form()->tblTargetList->model();
+    QAbstractItemModel* blocks = w.form()->tblAsterixMsgList->model();
+    QTRY_VERIFY_WITH_TIMEOUT(targets->rowCount() >= 40 && blocks->rowCount() >= 2, 30000);
+    // Let the scene settle so that most rows have their callsign and position.
+    QTest::qWait(3000);
+    // The list shows flags, countries and registrations of the database's aircraft.
+    int flags = 0;
+    int registrations = 0;
+    for (int r = 0; r < targets->rowCount(); ++r) {
+        flags += targets->index(r, 1).data(Qt::DecorationRole).isValid() ? 1 : 0;
+        registrations += targets->index(r, 3).data().toString().isEmpty() ? 0 : 1;
+    }
+    QVERIFY2(flags * 2 > targets->rowCount(), qPrintable(QString::number(flags)));
+    QVERIFY2(registrations * 2 > targets->rowCount(), qPrintable(QString::number(registrations)));
+    const QList<QPair<QAction*, const char*>> pages = {
+        {w.form()->actTargetListView, "demo-targets"},
+        {w.form()->actModeSMsgView, "demo-modes"},
+        {w.form()->actAsterixMsgView, "demo-asterix"},
+        {w.form()->actTargetReportView, "demo-report"}};
+    for (const auto& p : pages) {
+        p.first->trigger();
+        QTest::qWait(300);
+        save(&w, QLatin1String(p.second));
+    }
+    QVERIFY(w.form()->tblModeSMsgList->model()->rowCount() > 50);
+    QVERIFY(w.form()->txtAsterixMsg->toPlainText().contains(
+        QApplication::translate("MainWindow", "Data record: %1").arg(1)));
+    QVERIFY(w.form()->txtAsterixMsg->toPlainText().contains(QStringLiteral("I021/080")));
+    QVERIFY(sink.hasPendingDatagrams());
+    w.stopInput();
+    feed.terminate();
+    QVERIFY(feed.waitForFinished(10000));
 }
 
 QTEST_MAIN(TestScreenshots)
