@@ -47,8 +47,8 @@ void wellFormed(const uint8_t* data, size_t size) {
         for (unsigned char& byte : stamp)
             byte = choices.next();
         const quint8 signal = choices.next();
-        const int length = BeastFramer::replyLength(type) > 0 ? BeastFramer::replyLength(type)
-                                                               : choices.below(20);
+        const int length =
+            BeastFramer::replyLength(type) > 0 ? BeastFramer::replyLength(type) : choices.below(20);
         QByteArray reply;
         for (int i = 0; i < length; ++i)
             reply.append(char(choices.next()));

@@ -13,14 +13,15 @@ namespace {
 
 // The statements keep the runs of blanks they were first written with (line continuations
 // of a multi-line literal), so that the file's schema text is the same whoever created it.
-const QString kCreateTable =
-    QStringLiteral("CREATE TABLE [aircraft]") + QString(20, QLatin1Char(' ')) + QStringLiteral("(") +
-    QString(20, QLatin1Char(' ')) +
-    QStringLiteral("[icao_addr] INTEGER NOT NULL ON CONFLICT ABORT CONSTRAINT "
-                   "[aircraft_icaoaddr_unique] UNIQUE ON CONFLICT ABORT,") +
-    QString(20, QLatin1Char(' ')) + QStringLiteral("[country] CHAR(2),") +
-    QString(20, QLatin1Char(' ')) + QStringLiteral("[airline] CHAR(3)") +
-    QString(20, QLatin1Char(' ')) + QStringLiteral(")");
+const QString kCreateTable = QStringLiteral("CREATE TABLE [aircraft]") +
+                             QString(20, QLatin1Char(' ')) + QStringLiteral("(") +
+                             QString(20, QLatin1Char(' ')) +
+                             QStringLiteral(
+                                 "[icao_addr] INTEGER NOT NULL ON CONFLICT ABORT CONSTRAINT "
+                                 "[aircraft_icaoaddr_unique] UNIQUE ON CONFLICT ABORT,") +
+                             QString(20, QLatin1Char(' ')) + QStringLiteral("[country] CHAR(2),") +
+                             QString(20, QLatin1Char(' ')) + QStringLiteral("[airline] CHAR(3)") +
+                             QString(20, QLatin1Char(' ')) + QStringLiteral(")");
 const QString kInsert = QStringLiteral("INSERT into [aircraft](icao_addr, country, airline)") +
                         QString(24, QLatin1Char(' ')) +
                         QStringLiteral("VALUES(:icao_addr, :country, :airline)");

@@ -34,8 +34,8 @@ public:
     AircraftDatabase(const AircraftDatabase&) = delete;
     AircraftDatabase& operator=(const AircraftDatabase&) = delete;
 
-    void setEnabled(bool on) { _enabled = on; }           // enableAircraftDatabase
-    void setUpdateData(bool on) { _updateData = on; }     // updateAicraftData
+    void setEnabled(bool on) { _enabled = on; }          // enableAircraftDatabase
+    void setUpdateData(bool on) { _updateData = on; }    // updateAicraftData
     void setFile(const QString& path) { _file = path; }  // aircraftDatabaseFile
 
     // Opens the file (SQLite creates it when missing) and creates the table when it lacks it.

@@ -60,15 +60,18 @@ void AvrFramer::logCorrupted(Fault fault, const QByteArray& line) const {
         return;
     const char* text = nullptr;
     switch (fault) {
-    case Fault::Header:
-        text = QT_TRANSLATE_NOOP("AvrFramer", "Corrupted AVR message received (header error): %1");
-        break;
-    case Fault::Tailer:
-        text = QT_TRANSLATE_NOOP("AvrFramer", "Corrupted AVR message received (tailer error): %1");
-        break;
-    case Fault::Length:
-        text = QT_TRANSLATE_NOOP("AvrFramer", "Corrupted AVR message received (length error): %1");
-        break;
+        case Fault::Header:
+            text =
+                QT_TRANSLATE_NOOP("AvrFramer", "Corrupted AVR message received (header error): %1");
+            break;
+        case Fault::Tailer:
+            text =
+                QT_TRANSLATE_NOOP("AvrFramer", "Corrupted AVR message received (tailer error): %1");
+            break;
+        case Fault::Length:
+            text =
+                QT_TRANSLATE_NOOP("AvrFramer", "Corrupted AVR message received (length error): %1");
+            break;
     }
     _log(QCoreApplication::translate("AvrFramer", text).arg(QString::fromLatin1(line)));
 }
@@ -100,10 +103,9 @@ void AvrFramer::readLine(const QByteArray& line, quint64 receiveTimeMs,
         return;
     }
     frame.timeStamp =
-        stampBytes > 0
-            ? _clock.frameTime(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                               receiveTimeMs)
-            : receiveTimeMs;
+        stampBytes > 0 ? _clock.frameTime(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                          receiveTimeMs)
+                       : receiveTimeMs;
     if (!sink(frame))
         qDebug().noquote() << "AVR: Unknown data format." << QString::fromLatin1(line);
 }

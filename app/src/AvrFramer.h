@@ -32,7 +32,8 @@ public:
     void sourceStarted() { _clock.reset(); }
     const FrameClock& clock() const { return _clock; }
 
-    // Appends the chunk and delivers the reply of every complete valid line to sink, in order.
+    // Appends the chunk and delivers the reply of every complete valid line to sink,
+    // in order. The sink must not feed this framer.
     void feed(const QByteArray& chunk, quint64 receiveTimeMs, const ModeSFrameSink& sink);
     // Bytes of a line waiting for its end.
     int bufferedBytes() const { return _buffer.size(); }

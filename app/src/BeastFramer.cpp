@@ -2,15 +2,15 @@
 
 int BeastFramer::replyLength(char type) {
     switch (type) {
-    case '1':
-        return 2;
-    case '2':
-        return 7;
-    case '3':
-    case '4':
-        return 14;
-    default:
-        return 0;
+        case '1':
+            return 2;
+        case '2':
+            return 7;
+        case '3':
+        case '4':
+            return 14;
+        default:
+            return 0;
     }
 }
 

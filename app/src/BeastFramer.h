@@ -38,7 +38,8 @@ public:
     void sourceStarted() { _clock.reset(); }
     const FrameClock& clock() const { return _clock; }
 
-    // Appends the chunk and delivers every complete Mode A/C and Mode S frame to sink, in order.
+    // Appends the chunk and delivers every complete Mode A/C and Mode S frame to sink,
+    // in order. The sink must not feed this framer.
     void feed(const QByteArray& chunk, quint64 receiveTimeMs, const ModeSFrameSink& sink);
     // Bytes waiting for the rest of their frame.
     int bufferedBytes() const { return _buffer.size(); }

@@ -37,9 +37,10 @@ quint64 FrameClock::onNearestDate(quint32 msOfDay, quint64 receiveTimeMs) {
     const std::int64_t receive = std::int64_t(receiveTimeMs);
     const std::int64_t midnight = receive - receive % std::int64_t(kDayMs);
     std::int64_t best = midnight + msOfDay;
-    for (const std::int64_t candidate : {best - std::int64_t(kDayMs), best + std::int64_t(kDayMs)}) {
-        if (candidate >= 0 && distance(quint64(candidate), receiveTimeMs) <
-                                  distance(quint64(best), receiveTimeMs))
+    for (const std::int64_t candidate :
+         {best - std::int64_t(kDayMs), best + std::int64_t(kDayMs)}) {
+        if (candidate >= 0 &&
+            distance(quint64(candidate), receiveTimeMs) < distance(quint64(best), receiveTimeMs))
             best = candidate;
     }
     return quint64(best);
@@ -62,32 +63,32 @@ quint64 FrameClock::frameTime(const unsigned char* stamp, quint64 receiveTimeMs)
     const bool near = valid && distance(time, receiveTimeMs) <= kTolerance;
 
     switch (_judgement) {
-    case Judgement::Undecided:
-        if (!near)
-            return decideReceiveTime(receiveTimeMs);
-        _judgement = Judgement::Provisional;
-        _firstStamp = time;
-        _firstReceive = receiveTimeMs;
-        return time;
-    case Judgement::Provisional: {
-        if (!valid)
-            return receiveTimeMs;  // one damaged stamp says nothing about the source
-        if (!near)
-            return decideReceiveTime(receiveTimeMs);
-        if (receiveTimeMs < _firstReceive + kConfirmAfter)
+        case Judgement::Undecided:
+            if (!near)
+                return decideReceiveTime(receiveTimeMs);
+            _judgement = Judgement::Provisional;
+            _firstStamp = time;
+            _firstReceive = receiveTimeMs;
             return time;
-        // Pace: stamps advance with the receive clock, allowing for a feed delivered in bursts.
-        const quint64 received = receiveTimeMs - _firstReceive;
-        const quint64 stamped = time > _firstStamp ? time - _firstStamp : 0;
-        if (2 * stamped < received || stamped > 2 * received)
-            return decideReceiveTime(receiveTimeMs);
-        _judgement = Judgement::TimeOfDay;
-        return time;
-    }
-    case Judgement::TimeOfDay:
-        return valid ? time : receiveTimeMs;
-    case Judgement::ReceiveTime:
-        break;
+        case Judgement::Provisional: {
+            if (!valid)
+                return receiveTimeMs;  // one damaged stamp says nothing about the source
+            if (!near)
+                return decideReceiveTime(receiveTimeMs);
+            if (receiveTimeMs < _firstReceive + kConfirmAfter)
+                return time;
+            // Pace: stamps advance with the receive clock, allowing for a feed delivered in bursts.
+            const quint64 received = receiveTimeMs - _firstReceive;
+            const quint64 stamped = time > _firstStamp ? time - _firstStamp : 0;
+            if (2 * stamped < received || stamped > 2 * received)
+                return decideReceiveTime(receiveTimeMs);
+            _judgement = Judgement::TimeOfDay;
+            return time;
+        }
+        case Judgement::TimeOfDay:
+            return valid ? time : receiveTimeMs;
+        case Judgement::ReceiveTime:
+            break;
     }
     return receiveTimeMs;
 }

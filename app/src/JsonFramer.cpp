@@ -60,7 +60,8 @@ void JsonFramer::feed(const QByteArray& chunk, quint64 receiveTimeMs, const Arra
     _scanned = _depth > 0 ? _scanned - used : 0;
     if (_buffer.size() > kMaxBufferBytes) {
         if (_log)
-            _log(QCoreApplication::translate("JsonFramer", "Oversized JSON message dropped (size %1).")
+            _log(QCoreApplication::translate("JsonFramer",
+                                             "Oversized JSON message dropped (size %1).")
                      .arg(_buffer.size()));
         _buffer.clear();
         restart();

@@ -28,6 +28,8 @@ public:
         std::function<void(const QByteArray& array, quint64 receiveTimeMs, int chunkSize)>;
 
     void setLogSink(InputLogSink sink) { _log = std::move(sink); }
+    // Appends the chunk and delivers every array it completes to sink, in order. The sink
+    // must not feed this framer.
     void feed(const QByteArray& chunk, quint64 receiveTimeMs, const ArraySink& sink);
     // Bytes of an unfinished array (or of text that may still precede one).
     int bufferedBytes() const { return _buffer.size(); }

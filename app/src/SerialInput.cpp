@@ -19,12 +19,10 @@ void SerialInput::start() {
         emit logMessage(tr("Description: %1").arg(found.description()));
         emit logMessage(tr("Manufacturer: %1").arg(found.manufacturer()));
         emit logMessage(found.hasVendorIdentifier()
-                            ? tr("Vendor Identifier: %1")
-                                  .arg(found.vendorIdentifier(), 0, 16)
+                            ? tr("Vendor Identifier: %1").arg(found.vendorIdentifier(), 0, 16)
                             : tr("Vendor Identifier: Not exist"));
         emit logMessage(found.hasProductIdentifier()
-                            ? tr("Product Identifier: %1")
-                                  .arg(found.productIdentifier(), 0, 16)
+                            ? tr("Product Identifier: %1").arg(found.productIdentifier(), 0, 16)
                             : tr("Product Identifier: Not exist"));
         _port.setPort(found);
     } else {

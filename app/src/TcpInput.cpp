@@ -31,8 +31,7 @@ void TcpInput::start() {
         emit statusMessage(tr("TCP input has started."));
         return;
     }
-    connect(&_socket, &QTcpSocket::connected, this, &TcpInput::onConnected,
-            Qt::UniqueConnection);
+    connect(&_socket, &QTcpSocket::connected, this, &TcpInput::onConnected, Qt::UniqueConnection);
     connect(&_socket, &QTcpSocket::disconnected, this, &TcpInput::onDisconnected,
             Qt::UniqueConnection);
     connect(&_socket, &QAbstractSocket::errorOccurred, this, &TcpInput::onError,
@@ -41,8 +40,7 @@ void TcpInput::start() {
     _started = true;
     _attempt = 0;
     _socket.connectToHost(_address, _port, QIODevice::ReadOnly);
-    connect(&_socket, &QTcpSocket::readyRead, this, &TcpInput::readAvailable,
-            Qt::UniqueConnection);
+    connect(&_socket, &QTcpSocket::readyRead, this, &TcpInput::readAvailable, Qt::UniqueConnection);
 }
 
 void TcpInput::stop() {

@@ -16,8 +16,7 @@ void UdpInput::start() {
                .arg(_socket.localAddress().toString())
                .arg(_socket.localPort()));
     emit actionsChanged(false, true);
-    connect(&_socket, &QUdpSocket::readyRead, this, &UdpInput::readDatagrams,
-            Qt::UniqueConnection);
+    connect(&_socket, &QUdpSocket::readyRead, this, &UdpInput::readDatagrams, Qt::UniqueConnection);
 }
 
 void UdpInput::stop() {

@@ -39,15 +39,18 @@ const QString kCreate = QStringLiteral(
 void loadBlocks(LibAvistore* store, const QString& dir, bool withChina) {
     const QString path = dir + QStringLiteral("/avistore-%1.db").arg(withChina ? 2 : 1);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("blocks"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("blocks"));
         db.setDatabaseName(path);
         ASSERT_TRUE(db.open());
         QSqlQuery query(db);
         const QStringList statements = {
-            QStringLiteral("CREATE TABLE country_view (iso_code_2 TEXT, iso_code_3 TEXT, name TEXT, "
-                           "full_name TEXT, chinese_name TEXT)"),
-            QStringLiteral("INSERT INTO country_view VALUES ('DE', 'DEU', 'Germany', 'Germany', ''), "
-                           "('CN', 'CHN', 'China', 'China', '')"),
+            QStringLiteral(
+                "CREATE TABLE country_view (iso_code_2 TEXT, iso_code_3 TEXT, name TEXT, "
+                "full_name TEXT, chinese_name TEXT)"),
+            QStringLiteral(
+                "INSERT INTO country_view VALUES ('DE', 'DEU', 'Germany', 'Germany', ''), "
+                "('CN', 'CHN', 'China', 'China', '')"),
             QStringLiteral("CREATE TABLE icao_addr_country_view (addr INTEGER, mask INTEGER, "
                            "iso_code_2 TEXT)"),
             withChina ? QStringLiteral("INSERT INTO icao_addr_country_view VALUES "
@@ -110,14 +113,16 @@ protected:
         while (query.next()) {
             EXPECT_FALSE(query.value(1).isNull());
             EXPECT_FALSE(query.value(2).isNull());
-            out[query.value(0).toUInt()] = Row{query.value(1).toString(), query.value(2).toString()};
+            out[query.value(0).toUInt()] =
+                Row{query.value(1).toString(), query.value(2).toString()};
         }
         return out;
     }
     QSqlDatabase reader() const {
-        QSqlDatabase db = QSqlDatabase::contains(QStringLiteral("reader"))
-                              ? QSqlDatabase::database(QStringLiteral("reader"))
-                              : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
+        QSqlDatabase db =
+            QSqlDatabase::contains(QStringLiteral("reader"))
+                ? QSqlDatabase::database(QStringLiteral("reader"))
+                : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
         db.setDatabaseName(file());
         EXPECT_TRUE(db.open());
         return db;
@@ -192,7 +197,7 @@ TEST_F(AircraftDatabaseTest, CountryAndAirlineOfEachAircraft) {
         {0x3C6447, nullptr},     // no callsign
     }));
     const std::map<quint32, Row> expected = {
-        {0x3C6444, {"DE", "DLH"}}, {0x3C6445, {"DE", ""}}, {0x3C6446, {"DE", ""}},
+        {0x3C6444, {"DE", "DLH"}}, {0x3C6445, {"DE", ""}},  {0x3C6446, {"DE", ""}},
         {0x780001, {"CN", "CCA"}}, {0xA00001, {"", "AAL"}}, {0x3C6447, {"DE", ""}},
     };
     EXPECT_EQ(rows(), expected);
@@ -216,9 +221,9 @@ TEST_F(AircraftDatabaseTest, LaterMinutesUpdateWithoutClearing) {
     _table.update(track({{0x780001, nullptr}, {0x3C6444, "N123AB"}}));
     EXPECT_EQ(rows(), (std::map<quint32, Row>{{0x780001, {"CN", "CCA"}}, {0x3C6444, {"DE", ""}}}));
     _table.update(track({{0x780001, "CSN302"}, {0x3C6444, "EWG4AB"}, {0xA00002, nullptr}}));
-    EXPECT_EQ(rows(), (std::map<quint32, Row>{{0x780001, {"CN", "CSN"}},
-                                              {0x3C6444, {"DE", ""}},
-                                              {0xA00002, {"", ""}}}));
+    EXPECT_EQ(rows(),
+              (std::map<quint32, Row>{
+                  {0x780001, {"CN", "CSN"}}, {0x3C6444, {"DE", ""}}, {0xA00002, {"", ""}}}));
 }
 
 TEST_F(AircraftDatabaseTest, DebugLinesAndTheUpdateSwitch) {
@@ -226,12 +231,13 @@ TEST_F(AircraftDatabaseTest, DebugLinesAndTheUpdateSwitch) {
     {
         DebugCapture debug;
         _table.update(track({{0x3C6444, "DLH1234 "}, {0xA00001, nullptr}}));
-        EXPECT_EQ(debug.lines(), (QStringList{
-                                     QStringLiteral("Updating database..."),
-                                     QStringLiteral("Updating database [aircraft] table..."),
-                                     QStringLiteral("Updating aircarft: 3C6444 country: DE airline DLH"),
-                                     QStringLiteral("Updating aircarft: A00001 country:  airline "),
-                                 }));
+        EXPECT_EQ(debug.lines(),
+                  (QStringList{
+                      QStringLiteral("Updating database..."),
+                      QStringLiteral("Updating database [aircraft] table..."),
+                      QStringLiteral("Updating aircarft: 3C6444 country: DE airline DLH"),
+                      QStringLiteral("Updating aircarft: A00001 country:  airline "),
+                  }));
     }
     _table.setUpdateData(false);
     {
@@ -277,12 +283,14 @@ TEST_F(AircraftDatabaseTest, BusyMinuteIsOneTransaction) {
 
 TEST(AircraftDatabaseAirlineTest, AirlineFromCallsign) {
     const std::vector<std::pair<const char*, const char*>> rows = {
-        {"DLH1234 ", "DLH"}, {"DLH1", "DLH"},    {"  BAW12  ", "BAW"}, {"DLH12345", ""},
-        {"DLHX123", ""},     {"D1ABC", ""},      {"N123AB", ""},       {"dlh123", ""},
-        {"DLH", ""},         {"DLH 123", ""},    {"", ""},             {"123ABC", ""},
+        {"DLH1234 ", "DLH"}, {"DLH1", "DLH"}, {"  BAW12  ", "BAW"},
+        {"DLH12345", ""},    {"DLHX123", ""}, {"D1ABC", ""},
+        {"N123AB", ""},      {"dlh123", ""},  {"DLH", ""},
+        {"DLH 123", ""},     {"", ""},        {"123ABC", ""},
     };
     for (const auto& [callsign, airline] : rows)
-        EXPECT_EQ(AircraftDatabase::airlineOf(QString::fromLatin1(callsign)), QString::fromLatin1(airline))
+        EXPECT_EQ(AircraftDatabase::airlineOf(QString::fromLatin1(callsign)),
+                  QString::fromLatin1(airline))
             << callsign;
 }
 
@@ -291,15 +299,12 @@ TEST(MinuteScheduleTest, OncePerNewMinuteWhereverTheTicksFall) {
     MinuteSchedule schedule;
     schedule.start(noon + 30000);
     const std::vector<std::pair<quint64, bool>> ticks = {
-        {noon + 31000, false},
-        {noon + 59999, false},
-        {noon + 60400, true},    // 12:01:00.4
-        {noon + 61400, false},
-        {noon + 119999, false},
-        {noon + 181200, true},   // 12:03:01.2: no tick fell in 12:02; one run now
-        {noon + 182200, false},
-        {noon + 310000, true},   // 12:05:10: one run for the minutes skipped
-        {noon + 250000, true},   // the clock stepped back into 12:04
+        {noon + 31000, false},  {noon + 59999, false},
+        {noon + 60400, true},  // 12:01:00.4
+        {noon + 61400, false},  {noon + 119999, false},
+        {noon + 181200, true},  // 12:03:01.2: no tick fell in 12:02; one run now
+        {noon + 182200, false}, {noon + 310000, true},  // 12:05:10: one run for the minutes skipped
+        {noon + 250000, true},                          // the clock stepped back into 12:04
         {noon + 251000, false},
     };
     for (const auto& [time, due] : ticks)

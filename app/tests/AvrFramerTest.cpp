@@ -42,8 +42,12 @@ TEST(AvrFramerTest, LinesGiveRepliesOrTheirErrorText) {
         {"*8D4840;\n", {}, corrupted("length", "*8D4840;")},
         {"*8D4840D;\n", {}, corrupted("length", "*8D4840D;")},
         {"*;\n", {}, corrupted("length", "*;")},
-        {"*8D4840D6202CC371C32CE05760ZZ;\n", {}, corrupted("length", "*8D4840D6202CC371C32CE05760ZZ;")},
-        {"*8D4840D6202CC371 C32CE0576098;\n", {}, corrupted("length", "*8D4840D6202CC371 C32CE0576098;")},
+        {"*8D4840D6202CC371C32CE05760ZZ;\n",
+         {},
+         corrupted("length", "*8D4840D6202CC371C32CE05760ZZ;")},
+        {"*8D4840D6202CC371 C32CE0576098;\n",
+         {},
+         corrupted("length", "*8D4840D6202CC371 C32CE0576098;")},
         {"@0000000F4240;\n", {}, corrupted("length", "@0000000F4240;")},
         {"@00000F4240;\n", {}, corrupted("length", "@00000F4240;")},
         {"@0000000F4240" + l + ";\n", {"8d4840d6202cc371c32ce0576098"}, {}},
@@ -147,7 +151,8 @@ TEST(AvrFramerTest, FeedWithoutLineEndsCannotGrowTheBuffer) {
     EXPECT_TRUE(out.frames.empty());
     EXPECT_FALSE(log.lines.isEmpty());
     for (const QString& line : log.lines)
-        EXPECT_TRUE(line.startsWith(QStringLiteral("Corrupted AVR message received (header error): AAA")));
+        EXPECT_TRUE(
+            line.startsWith(QStringLiteral("Corrupted AVR message received (header error): AAA")));
 }
 
 }  // namespace

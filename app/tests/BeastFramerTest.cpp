@@ -23,42 +23,58 @@ struct StreamCase {
 
 // Every stamp below is zero and the framer is in playback mode: these rows are about framing.
 const StreamCase kStreams[] = {
-    {"long reply", "1a 33 000000000000 c8 8d4840d6202cc371c32ce0576098",
-     {"8d4840d6202cc371c32ce0576098/s200"}, 0},
-    {"short reply", "1a 32 000000000000 40 5d4840d6a4b2c1",
-     {"5d4840d6a4b2c1/s64"}, 0},
+    {"long reply",
+     "1a 33 000000000000 c8 8d4840d6202cc371c32ce0576098",
+     {"8d4840d6202cc371c32ce0576098/s200"},
+     0},
+    {"short reply", "1a 32 000000000000 40 5d4840d6a4b2c1", {"5d4840d6a4b2c1/s64"}, 0},
     {"Mode A/C reply is passed on", "1a 31 000000000000 10 2345", {"2345/s16"}, 0},
     {"status frame is read to its end and dropped",
      "1a 34 000000000000 00 0102030405060708090a0b0c0d0e 1a 32 000000000000 01 5d4840d6a4b2c1",
-     {"5d4840d6a4b2c1/s1"}, 0},
-    {"garbage before the marker", "00 11 33 32 ff 1a 32 000000000000 02 5d4840d6a4b2c1",
-     {"5d4840d6a4b2c1/s2"}, 0},
+     {"5d4840d6a4b2c1/s1"},
+     0},
+    {"garbage before the marker",
+     "00 11 33 32 ff 1a 32 000000000000 02 5d4840d6a4b2c1",
+     {"5d4840d6a4b2c1/s2"},
+     0},
     {"no marker at all: buffer emptied", "00 11 22 33 34 35", {}, 0},
     {"a lone marker at the end waits", "00 11 1a", {}, 1},
     {"unfinished frame waits", "1a 33 000000000000 c8 8d4840", {}, 12},
     {"doubled marker inside the reply is one byte",
-     "1a 32 000000000000 03 5d 1a 1a 40 d6 1a 1a 1a 1a c1", {"5d1a40d61a1ac1/s3"}, 0},
+     "1a 32 000000000000 03 5d 1a 1a 40 d6 1a 1a 1a 1a c1",
+     {"5d1a40d61a1ac1/s3"},
+     0},
     {"doubled marker in the stamp and the signal",
-     "1a 32 1a 1a 00 00 00 00 1a 1a 1a 1a 5d4840d6a4b2c1", {"5d4840d6a4b2c1/s26"}, 0},
+     "1a 32 1a 1a 00 00 00 00 1a 1a 1a 1a 5d4840d6a4b2c1",
+     {"5d4840d6a4b2c1/s26"},
+     0},
     {"a reply ending in a doubled marker", "1a 31 000000000000 00 23 1a 1a", {"231a/s0"}, 0},
     {"a doubled marker cut at the end waits", "1a 31 000000000000 00 23 1a", {}, 11},
     {"a lone marker inside a frame starts the next",
      "1a 33 000000000000 c8 8d4840d6 1a 32 000000000000 05 5d4840d6a4b2c1",
-     {"5d4840d6a4b2c1/s5"}, 0},
+     {"5d4840d6a4b2c1/s5"},
+     0},
     {"a lone marker of an unread type inside a frame ends it too",
      "1a 33 000000000000 c8 8d4840d6 1a 35 00 1a 32 000000000000 05 5d4840d6a4b2c1",
-     {"5d4840d6a4b2c1/s5"}, 0},
+     {"5d4840d6a4b2c1/s5"},
+     0},
     {"unread type skipped, its escaped markers not taken for frames",
      "1a 35 aa 1a 1a 33 bb 1a 1a 32 cc 1a 32 000000000000 06 5d4840d6a4b2c1",
-     {"5d4840d6a4b2c1/s6"}, 0},
+     {"5d4840d6a4b2c1/s6"},
+     0},
     {"doubled markers between frames are data of no frame",
-     "1a 1a 1a 1a 1a 32 000000000000 07 5d4840d6a4b2c1", {"5d4840d6a4b2c1/s7"}, 0},
+     "1a 1a 1a 1a 1a 32 000000000000 07 5d4840d6a4b2c1",
+     {"5d4840d6a4b2c1/s7"},
+     0},
     {"type bytes that are not '1' to '4' never start a frame",
-     "1a 30 1a 35 1a 00 1a ff 1a 48 00", {}, 0},
+     "1a 30 1a 35 1a 00 1a ff 1a 48 00",
+     {},
+     0},
     {"frames back to back",
      "1a 32 000000000000 01 5d4840d6a4b2c1 1a 33 000000000000 02 8d4840d6202cc371c32ce0576098"
      " 1a 31 000000000000 03 7700",
-     {"5d4840d6a4b2c1/s1", "8d4840d6202cc371c32ce0576098/s2", "7700/s3"}, 0},
+     {"5d4840d6a4b2c1/s1", "8d4840d6202cc371c32ce0576098/s2", "7700/s3"},
+     0},
 };
 
 TEST(BeastFramerTest, StreamsGiveTheirFrames) {
@@ -138,8 +154,8 @@ TEST(BeastFramerTest, BufferHoldsAtMostOneFrame) {
 }
 
 TEST(BeastFramerTest, ReplyLengthByType) {
-    const std::vector<std::pair<char, int>> lengths = {
-        {'1', 2}, {'2', 7}, {'3', 14}, {'4', 14}, {'0', 0}, {'5', 0}, {'\x1a', 0}, {'H', 0}};
+    const std::vector<std::pair<char, int>> lengths = {{'1', 2}, {'2', 7}, {'3', 14},   {'4', 14},
+                                                       {'0', 0}, {'5', 0}, {'\x1a', 0}, {'H', 0}};
     for (const auto& [type, length] : lengths)
         EXPECT_EQ(BeastFramer::replyLength(type), length) << int(type);
 }

@@ -25,14 +25,14 @@ struct StampCase {
 
 TEST(FrameClockTest, StampBytesAsTimeOfDay) {
     const StampCase cases[] = {
-        {"2a301dcd6500", true, 43200500},    // 12:00:00.5
-        {"545ffb9ac9ff", true, 86399999},    // 23:59:59.999999999, largest of the day
-        {"0000000f4240", true, 1},           // 00:00:00.001
-        {"000000000001", true, 0},           // 1 ns after midnight
-        {"546000000001", false, 0},          // second 86,400
-        {"ffffffffffff", false, 0},          // second 262,143
-        {"00003b9aca00", false, 0},          // 10^9 ns
-        {"000000000000", false, 0},          // no stamp at all
+        {"2a301dcd6500", true, 43200500},  // 12:00:00.5
+        {"545ffb9ac9ff", true, 86399999},  // 23:59:59.999999999, largest of the day
+        {"0000000f4240", true, 1},         // 00:00:00.001
+        {"000000000001", true, 0},         // 1 ns after midnight
+        {"546000000001", false, 0},        // second 86,400
+        {"ffffffffffff", false, 0},        // second 262,143
+        {"00003b9aca00", false, 0},        // 10^9 ns
+        {"000000000000", false, 0},        // no stamp at all
     };
     for (const StampCase& c : cases) {
         const QByteArray bytes = hex(c.bytes);
@@ -69,9 +69,11 @@ std::vector<unsigned char> gpsStamp(quint64 time) {
     const quint64 ms = time % kDay;
     const quint32 seconds = quint32(ms / 1000);
     const quint32 ns = quint32(ms % 1000) * 1000000;
-    return {static_cast<unsigned char>(seconds >> 10), static_cast<unsigned char>(seconds >> 2),
+    return {static_cast<unsigned char>(seconds >> 10),
+            static_cast<unsigned char>(seconds >> 2),
             static_cast<unsigned char>((seconds & 3) << 6 | ns >> 24),
-            static_cast<unsigned char>(ns >> 16), static_cast<unsigned char>(ns >> 8),
+            static_cast<unsigned char>(ns >> 16),
+            static_cast<unsigned char>(ns >> 8),
             static_cast<unsigned char>(ns)};
 }
 

@@ -39,7 +39,9 @@ const TextCase kTexts[] = {
     {"']' inside a string", R"([{"cs":"A]B"},{"cs":"]"}])", {R"([{"cs":"A]B"},{"cs":"]"}])"}, 0},
     {"'[' inside a string", R"([{"cs":"[["}])", {R"([{"cs":"[["}])"}, 0},
     {"escaped quote inside a string",
-     R"([{"cs":"x\"]"},{"t":"\\"}])", {R"([{"cs":"x\"]"},{"t":"\\"}])"}, 0},
+     R"([{"cs":"x\"]"},{"t":"\\"}])",
+     {R"([{"cs":"x\"]"},{"t":"\\"}])"},
+     0},
     {"nested arrays", R"([{"p":[1,[2]]},[]])", {R"([{"p":[1,[2]]},[]])"}, 0},
     {"line ends removed", "[{\"a\":\r\n1},\n{\"b\":2}]\r\n", {R"([{"a":1},{"b":2}])"}, 0},
     {"unfinished array waits", R"([{"a":1}] [{"b":)", {R"([{"a":1}])"}, 6},
@@ -110,8 +112,8 @@ TEST(JsonFramerTest, OversizedArrayIsDroppedWithALogLine) {
         ASSERT_LE(framer.bufferedBytes(), JsonFramer::kMaxBufferBytes);
         ASSERT_LE(fed, JsonFramer::kMaxBufferBytes + filler.size());
     }
-    EXPECT_EQ(log.lines, QStringList{QStringLiteral("Oversized JSON message dropped (size %1).")
-                                         .arg(fed)});
+    EXPECT_EQ(log.lines,
+              QStringList{QStringLiteral("Oversized JSON message dropped (size %1).").arg(fed)});
     EXPECT_EQ(framer.bufferedBytes(), 0);
     // The feed goes on: the rest of the dropped string holds no '[', the next array frames.
     framer.feed(R"(xx"}][{"b":2}])", 0, out.sink());

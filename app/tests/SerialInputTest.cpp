@@ -80,7 +80,8 @@ TEST(SerialInputTest, BeastFromASerialLineBecomesTargets) {
     SourceSpies spies(&input);
     input.start();
     // A pseudo-terminal is not among the system's serial ports, and opens all the same.
-    EXPECT_EQ(spies.logLines(), QStringList{QStringLiteral("Serial port not found: %1").arg(line.programEnd())});
+    EXPECT_EQ(spies.logLines(),
+              QStringList{QStringLiteral("Serial port not found: %1").arg(line.programEnd())});
     ASSERT_EQ(spies.actions.size(), 1);
     EXPECT_EQ(spies.lastActions(), testsupport::kRunning);
 

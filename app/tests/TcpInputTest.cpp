@@ -63,7 +63,8 @@ TEST(TcpInputTest, ConnectsReadsAndStops) {
     EXPECT_EQ(spies.lastActions(), kRunning);
     ASSERT_TRUE(server.accept());
     ASSERT_TRUE(spies.waitForLog(QStringLiteral("TCP connection establishd to ")));
-    EXPECT_EQ(spies.lastLog(), QStringLiteral("TCP connection establishd to ") + address(server.port()));
+    EXPECT_EQ(spies.lastLog(),
+              QStringLiteral("TCP connection establishd to ") + address(server.port()));
     EXPECT_EQ(spies.lastStatus(), spies.lastLog());
 
     QByteArray sent;
@@ -81,7 +82,8 @@ TEST(TcpInputTest, ConnectsReadsAndStops) {
     EXPECT_EQ(spies.logs.size(), logs);
 
     input.stop();
-    EXPECT_EQ(spies.lastLog(), QStringLiteral("TCP connection disconnected from ") + address(server.port()));
+    EXPECT_EQ(spies.lastLog(),
+              QStringLiteral("TCP connection disconnected from ") + address(server.port()));
     EXPECT_EQ(spies.lastActions(), kIdle);
     QSignalSpy closed(server.peer, &QTcpSocket::disconnected);
     EXPECT_TRUE(closed.wait(5000));
@@ -97,14 +99,16 @@ TEST(TcpInputTest, ServerCloseLeavesTheSourceStartedAndSilent) {
     ASSERT_TRUE(spies.waitForLog(QStringLiteral("TCP connection establishd")));
     server.peer->close();
     ASSERT_TRUE(spies.waitForLog(QStringLiteral("TCP connection disconnected from ")));
-    EXPECT_EQ(spies.lastLog(), QStringLiteral("TCP connection disconnected from ") + address(server.port()));
+    EXPECT_EQ(spies.lastLog(),
+              QStringLiteral("TCP connection disconnected from ") + address(server.port()));
     // No reconnection is planned, and Stop stays the action to take.
     for (const QString& line : spies.logLines())
         EXPECT_FALSE(line.startsWith(QStringLiteral("TCP input reconnects"))) << line.toStdString();
     EXPECT_EQ(spies.lastActions(), kRunning);
     // Stopping names the server that was configured, the peer being gone.
     input.stop();
-    EXPECT_EQ(spies.lastLog(), QStringLiteral("TCP connection disconnected from ") + address(server.port()));
+    EXPECT_EQ(spies.lastLog(),
+              QStringLiteral("TCP connection disconnected from ") + address(server.port()));
 }
 
 TEST(TcpInputTest, RefusedConnectionIsReported) {
@@ -126,7 +130,8 @@ TEST(TcpInputTest, StopBeforeStartSaysSo) {
     TcpInput input;
     TcpSpies spies(&input);
     input.stop();
-    EXPECT_EQ(spies.logLines(), QStringList{QStringLiteral("Failed to disconnect TCP input connection.")});
+    EXPECT_EQ(spies.logLines(),
+              QStringList{QStringLiteral("Failed to disconnect TCP input connection.")});
     EXPECT_EQ(spies.lastActions(), kIdle);
 }
 
@@ -138,7 +143,8 @@ TEST(TcpInputTest, ReconnectsWhenAskedTo) {
     aim(&input, port, true);
     TcpSpies spies(&input);
     input.start();
-    ASSERT_TRUE(spies.waitForLog(QStringLiteral("TCP input reconnects to %1 in 1 s (attempt 1).").arg(address(port))));
+    ASSERT_TRUE(spies.waitForLog(
+        QStringLiteral("TCP input reconnects to %1 in 1 s (attempt 1).").arg(address(port))));
 
     Server server(port);
     ASSERT_TRUE(server.accept(10000));
@@ -149,9 +155,12 @@ TEST(TcpInputTest, ReconnectsWhenAskedTo) {
 
     const int before = spies.logs.size();
     peer->close();
-    ASSERT_TRUE(spies.waitForLog(QStringLiteral("TCP input reconnects to %1 in 1 s (attempt 1).").arg(address(port)), before));
+    ASSERT_TRUE(spies.waitForLog(
+        QStringLiteral("TCP input reconnects to %1 in 1 s (attempt 1).").arg(address(port)),
+        before));
     ASSERT_TRUE(server.accept(10000));
-    ASSERT_TRUE(spies.waitForLog(QStringLiteral("TCP connection establishd to ") + address(port), before));
+    ASSERT_TRUE(
+        spies.waitForLog(QStringLiteral("TCP connection establishd to ") + address(port), before));
     input.stop();
     EXPECT_EQ(spies.lastActions(), kIdle);
 }
@@ -164,8 +173,11 @@ TEST(TcpInputTest, SilentConnectionIsDroppedAndMadeAgain) {
     TcpSpies spies(&input);
     input.start();
     ASSERT_TRUE(server.accept());
-    ASSERT_TRUE(spies.waitForLog(QStringLiteral("No data from TCP server %1 for 0.3 s: reconnecting.").arg(address(server.port()))));
-    ASSERT_TRUE(spies.waitForLog(QStringLiteral("TCP input reconnects to %1 in 1 s (attempt 1).").arg(address(server.port()))));
+    ASSERT_TRUE(
+        spies.waitForLog(QStringLiteral("No data from TCP server %1 for 0.3 s: reconnecting.")
+                             .arg(address(server.port()))));
+    ASSERT_TRUE(spies.waitForLog(QStringLiteral("TCP input reconnects to %1 in 1 s (attempt 1).")
+                                     .arg(address(server.port()))));
     ASSERT_TRUE(server.accept());
     input.stop();
 }

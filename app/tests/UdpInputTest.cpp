@@ -58,7 +58,8 @@ TEST(UdpInputTest, TakenPortIsReported) {
     input.setLocalPort(other.localPort());
     UdpSpies spies(&input);
     input.start();
-    EXPECT_EQ(spies.lastLog(), QStringLiteral("Failed to bind UDP port %1.").arg(other.localPort()));
+    EXPECT_EQ(spies.lastLog(),
+              QStringLiteral("Failed to bind UDP port %1.").arg(other.localPort()));
     EXPECT_EQ(spies.lastStatus(), spies.lastLog());
     EXPECT_EQ(spies.lastActions(), kIdle);
 }

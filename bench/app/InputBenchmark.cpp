@@ -34,8 +34,8 @@ QByteArray beastFeed() {
     QByteArray feed;
     quint32 n = 0;
     while (feed.size() < (1 << 20)) {
-        const unsigned char stamp[6] = {0, 0x12, 0x34, static_cast<unsigned char>(n >> 8),
-                                        static_cast<unsigned char>(n), 0x1a};
+        const unsigned char stamp[6] = {
+            0, 0x12, 0x34, static_cast<unsigned char>(n >> 8), static_cast<unsigned char>(n), 0x1a};
         if (n % 4 == 0)
             feed += BeastFramer::encode('2', stamp, 0x40, QByteArray::fromHex("5d4840d6a4b2c1"));
         else
