@@ -16,7 +16,7 @@ namespace {
 
 // Real squitters of 406B90: identification, and an airborne position.
 const char* const kIdentification = "8D406B902015A678D4D220AA4BDA";
-const char* const kPosition = "8D406B9058C382D690C8AC2863A7";
+const char* const kPosition = "8D406B9058B975870B738754F480";
 
 struct Fixture : ::testing::Test {
     ModeSDecoder decoder;
@@ -58,24 +58,35 @@ TEST_F(Fixture, RepliesTheDecoderRefusesCountNothing) {
     EXPECT_EQ(pipeline.decodedTotal(), 0u);
 }
 
-TEST_F(Fixture, DamagedSquitterIsListedWithoutAdsbText) {
-    // Three bits flipped: beyond repair, yet the reply is decoded and gets a row.
+TEST_F(Fixture, SquitterBeyondRepairIsNotListed) {
+    // Three bits flipped: the decoder cannot repair it and gives nothing to list.
     QByteArray reply = QByteArray::fromHex(kPosition);
     reply[5] = static_cast<char>(reply[5] ^ 0x07);
     ModeSRow row;
+    EXPECT_FALSE(process(reply, 1'000'000, row));
+    // One bit flipped: repaired, listed with its ADS-B text.
+    reply = QByteArray::fromHex(kPosition);
+    reply[6] = static_cast<char>(reply[6] ^ 0x10);
     ASSERT_TRUE(process(reply, 1'000'000, row));
-    EXPECT_FALSE(row.message->valid());
+    EXPECT_TRUE(row.message->valid());
+    EXPECT_TRUE(row.adsb);
+}
+
+TEST_F(Fixture, SquitterWithoutPositionInformationIsListedWithoutAdsbText) {
+    // Type code 0 ("no position information"): a valid reply whose ME the ADS-B decoder
+    // has no message for.
+    ModeSRow row;
+    ASSERT_TRUE(process(QByteArray::fromHex("8D406B90000000000000002AF4EE"), 1'000'000, row));
+    EXPECT_TRUE(row.message->valid());
     EXPECT_FALSE(row.adsb);
-    EXPECT_EQ(row.sequence, 1u);
 }
 
 TEST_F(Fixture, Df18SquittersAreNotDecodedForDisplay) {
-    // The same identification ME as a DF18 (non-transponder device, CF 0): tracked or not
-    // as the tracker decides, but never given an ADS-B text here.
-    QByteArray reply = QByteArray::fromHex(kIdentification);
-    reply[0] = static_cast<char>(0x90);
+    // The identification ME of 406B90 as a DF18 (non-transponder device, CF 0), with its own
+    // parity: tracked or not as the tracker decides, but never given an ADS-B text here.
     ModeSRow row;
-    ASSERT_TRUE(process(reply, 1'000'000, row));
+    ASSERT_TRUE(process(QByteArray::fromHex("90406B902015A678D4D220D7472F"), 1'000'000, row));
+    EXPECT_TRUE(row.message->valid());
     EXPECT_FALSE(row.adsb);
 }
 

@@ -17,7 +17,7 @@ using brannic::modes::ModeSMessage;
 
 namespace {
 
-// A real DF17 airborne position squitter of 406B90 (its recording, first position).
+// A real DF17 identification squitter of 406B90 (EZY85MH).
 const char* const kDf17 = "8D406B902015A678D4D220AA4BDA";
 // A DF11 all-call reply of 406B90 to interrogator code 0 (parity computed for it).
 const char* const kDf11 = "5D406B90C94FC3";
