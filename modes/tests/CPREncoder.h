@@ -5,14 +5,16 @@
 // 2.2.3.2.3.7, ICAO Doc 9871 Appendix C), independent of the library's decoder, to make test
 // and benchmark traffic and to check decodes by round trip:
 //
-//   Dlat_i = 360 / (60 - i) airborne, 90 / (60 - i) surface  (i = 0 even, 1 odd)
+//   Dlat_i = 360 / (60 - i)  (i = 0 even, 1 odd)
 //   YZ_i   = floor(2^Nb * MOD(lat, Dlat_i) / Dlat_i + 1/2)
 //   Rlat_i = Dlat_i * (YZ_i / 2^Nb + floor(lat / Dlat_i))
-//   Dlon_i = 360 / max(NL(Rlat_i) - i, 1)  (90 / ... surface)
+//   Dlon_i = 360 / max(NL(Rlat_i) - i, 1)
 //   XZ_i   = floor(2^Nb * MOD(lon, Dlon_i) / Dlon_i + 1/2)
 //
-// with Nb = 17 airborne and 19 surface, of which the 17 low bits are sent. NL comes from its
-// closed form here, not from the library's table.
+// with Nb = 17 airborne and 19 surface, of which the 17 low bits are sent: a surface report
+// is thus the position within a zone a quarter the size (90 instead of 360 degrees in all),
+// which is how it is decoded. NL comes from its closed form here, not from the library's
+// table.
 
 #include <algorithm>
 #include <cmath>
@@ -47,7 +49,7 @@ struct Encoded {
 
 inline Encoded encode(double lat, double lon, bool odd, bool surface) {
     const int i = odd ? 1 : 0;
-    const double span = surface ? 90.0 : 360.0;
+    const double span = 360.0;
     const double scale = surface ? 524288.0 : 131072.0;  // 2^19 or 2^17
     const double dlat = span / (60 - i);
     const double yz = std::floor(scale * mod(lat, dlat) / dlat + 0.5);
