@@ -13,6 +13,7 @@
 // line.
 
 #include <cinttypes>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -185,6 +186,10 @@ inline Result run(const std::vector<Reply>& replies,
     if (setUp)
         setUp(decoder, tracker);
     Hash hash;
+    // VELTMAR_DIGEST_TEXT=<file> writes the whole text, for comparing two builds with diff.
+    std::unique_ptr<std::ofstream> textOut;
+    if (const char* file = std::getenv("VELTMAR_DIGEST_TEXT"))
+        textOut.reset(new std::ofstream(file, std::ios::app));
     uint64_t nextKill = 0;
     std::size_t index = 0;
     for (const Reply& reply : replies) {
@@ -218,6 +223,8 @@ inline Result run(const std::vector<Reply>& replies,
         for (const std::string& line : log.lines)
             text += "\nlog " + line;
         hash.add(text);
+        if (textOut)
+            *textOut << text << "\n";
         if (index < 20)
             result.firstText += text + "\n";
         ++index;
