@@ -178,6 +178,10 @@ void ADSBTarget::setAltitudeBaro(int32_t altitude, uint64_t time) {
     _altitudeBaro.set(altitude, time);
 }
 
+void ADSBTarget::setAltitudeGeo(int32_t altitude, uint64_t time) {
+    _altitudeGeo.set(altitude, time);
+}
+
 void ADSBTarget::setGroundSpeed(double speed, uint64_t time) {
     _groundSpeed.set(speed, time);
 }
@@ -233,15 +237,20 @@ void ADSBTarget::setMOPSVersionConfirmed(uint64_t time) {
 }
 
 void ADSBTarget::setCPROdd(int32_t latitude, int32_t longitude, uint64_t time) {
-    _cprOddLatitude = latitude;
-    _cprOddLongitude = longitude;
-    _cprOddTime = time;
+    _cprOdd = {latitude, longitude, time};
 }
 
 void ADSBTarget::setCPREven(int32_t latitude, int32_t longitude, uint64_t time) {
-    _cprEvenLatitude = latitude;
-    _cprEvenLongitude = longitude;
-    _cprEvenTime = time;
+    _cprEven = {latitude, longitude, time};
+}
+
+void ADSBTarget::setCPRSurface(bool odd, int32_t latitude, int32_t longitude, uint64_t time) {
+    (odd ? _cprSurfaceOdd : _cprSurfaceEven) = {latitude, longitude, time};
+}
+
+void ADSBTarget::countRefusedPosition(uint64_t time) {
+    ++_statisticRefusedPositions;
+    _statisticLastUpdate = time;
 }
 
 void ADSBTarget::updateQualityIndicators(uint8_t typeCode, uint64_t time) {
@@ -310,6 +319,7 @@ uint32_t ADSBTarget::statisticADSBMsgCount(ADSBMessageType type) const {
 void ADSBTarget::resetStatistic() {
     _statisticDf.fill(0);
     _statisticADSB.fill(0);
+    _statisticRefusedPositions = 0;
     _statisticLastUpdate = 0;
 }
 
@@ -334,15 +344,16 @@ void ADSBTarget::copySquawk(uint32_t squawk, uint64_t lastUpdate) {
 }
 
 bool ADSBTarget::decodeCPRPosition() {
-    const bool oddNewer = _cprEvenTime <= _cprOddTime;
+    const bool oddNewer = _cprEven.time <= _cprOdd.time;
     double latitude = 0.0;
     double longitude = 0.0;
-    if (!cpr::decodeGlobalAirborne({_cprEvenLatitude, _cprEvenLongitude},
-                                   {_cprOddLatitude, _cprOddLongitude}, oddNewer, latitude,
+    if (!cpr::decodeGlobalAirborne({_cprEven.latitude, _cprEven.longitude},
+                                   {_cprOdd.latitude, _cprOdd.longitude}, oddNewer, latitude,
                                    longitude)) {
         return false;
     }
-    setPosition(latitude, longitude, std::max(_cprOddTime, _cprEvenTime));
+    setPosition(latitude, longitude, std::max(_cprOdd.time, _cprEven.time));
+    _positionOnSurface = false;
     return true;
 }
 

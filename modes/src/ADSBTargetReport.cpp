@@ -169,6 +169,11 @@ void ADSBTargetReport::setAltitudeBaro(int32_t value) {
     _altitudeBaro.setValid(true);
 }
 
+void ADSBTargetReport::setAltitudeGeo(int32_t value) {
+    _altitudeGeo.setValue(value);
+    _altitudeGeo.setValid(true);
+}
+
 void ADSBTargetReport::setGroundSpeed(double value) {
     _groundSpeed.setValue(value);
     _groundSpeed.setValid(true);
@@ -293,6 +298,9 @@ std::string ADSBTargetReport::toHtml(const std::string& css) const {
         {"Braometric Altitude", b(altitudeBaroValid()),
          shown(altitudeBaroValid(), format("%d", altitudeBaro())), t(altitudeBaroLastUpdate())});
     row(html, "td",
+        {"Geometric Altitude", b(altitudeGeoValid()),
+         shown(altitudeGeoValid(), format("%d", altitudeGeo())), t(altitudeGeoLastUpdate())});
+    row(html, "td",
         {"Ground Speed", b(groundSpeedValid()), shown(groundSpeedValid(), decimal(groundSpeed())),
          t(groundSpeedLastUpdate())});
     row(html, "td",
@@ -357,6 +365,7 @@ ADSBTargetReport ADSBTarget::report() const {
     r._position = {_position, positionValid()};
     r._signalAmplitude = {_signalAmplitude, signalAmplitudeValid()};
     r._altitudeBaro = {_altitudeBaro, altitudeBaroValid()};
+    r._altitudeGeo = {_altitudeGeo, altitudeGeoValid()};
     r._groundSpeed = {_groundSpeed, groundSpeedValid()};
     r._heading = {_heading, headingValid()};
     r._verticalRateBaro = {_verticalRateBaro, verticalRateBaroValid()};

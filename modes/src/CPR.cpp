@@ -1,6 +1,7 @@
 #include "CPR.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace brannic {
@@ -35,6 +36,19 @@ double longitudeDifference(double a, double b) {
 
 constexpr double kEarthRadiusNM = 6371008.8 / 1852.0;
 constexpr double kRadians = 3.14159265358979323846 / 180.0;
+constexpr double kNMPerDegree = kEarthRadiusNM * kRadians;
+
+// cos(d degrees) for d = 0..90, rounded up a little: cos falls from 0 to 90 degrees, so the
+// entry of the whole degree below a latitude bounds the cosine of that latitude from above.
+const std::array<double, 91>& cosineCeiling() {
+    static const std::array<double, 91> table = [] {
+        std::array<double, 91> t{};
+        for (int d = 0; d <= 90; ++d)
+            t[d] = std::min(1.0, std::cos(d * kRadians) + 1e-12);
+        return t;
+    }();
+    return table;
+}
 
 }  // namespace
 
@@ -159,6 +173,21 @@ double distanceNM(const GeoPosition& a, const GeoPosition& b) {
     const double h = std::sin(dp / 2) * std::sin(dp / 2) +
                      std::cos(p1) * std::cos(p2) * std::sin(dl / 2) * std::sin(dl / 2);
     return 2.0 * kEarthRadiusNM * std::asin(std::min(1.0, std::sqrt(h)));
+}
+
+bool withinNM(const GeoPosition& a, const GeoPosition& b, double limit) {
+    const double dlat = std::fabs(a.latitude - b.latitude);
+    if (dlat * kNMPerDegree > limit)
+        return false;
+    // Longitudes within +-180 degrees: the shorter way round is at most 180 degrees.
+    double dlon = std::fabs(a.longitude - b.longitude);
+    if (dlon > 180.0)
+        dlon = 360.0 - dlon;
+    const double nearer = std::min(std::fabs(a.latitude), std::fabs(b.latitude));
+    const double cosine = cosineCeiling()[std::min(90, static_cast<int>(nearer))];
+    if ((dlat + cosine * dlon) * kNMPerDegree * (1 + 1e-9) <= limit)
+        return true;
+    return distanceNM(a, b) <= limit;
 }
 
 }  // namespace cpr

@@ -70,6 +70,11 @@ MODES_EXPORT bool decodeLocal(const Encoded& report, bool odd, bool surface,
 // Great-circle distance in nautical miles on a sphere of the earth's mean radius.
 MODES_EXPORT double distanceNM(const GeoPosition& a, const GeoPosition& b);
 
+// Whether distanceNM(a, b) <= limit, usually without trigonometry: the latitude difference
+// alone is a lower bound of the distance, and going along a meridian then along the parallel
+// nearer the equator gives an upper bound. Only distances between the two are computed.
+MODES_EXPORT bool withinNM(const GeoPosition& a, const GeoPosition& b, double limit);
+
 }  // namespace cpr
 }  // namespace modes
 }  // namespace brannic

@@ -275,6 +275,27 @@ TEST(CPRDistance, KnownDistances) {
     EXPECT_NEAR(cpr::distanceNM({90, 0}, {-90, 0}), M_PI * 6371008.8 / 1852, 1e-6);
 }
 
+// The quick decision agrees with the exact distance everywhere, limits at the distance itself
+// included: random pairs of points from a few metres to a few hundred miles apart.
+TEST(CPRDistance, WithinAgreesWithTheExactDistance) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int n = 0; n < 200000; ++n) {
+        const GeoPosition a{-90 + 180 * unit(random), -180 + 360 * unit(random)};
+        const double spread = std::pow(10.0, -4 + 5 * unit(random));  // degrees
+        GeoPosition b{std::max(-90.0, std::min(90.0, a.latitude + spread * (unit(random) - 0.5))),
+                      a.longitude + spread * (unit(random) - 0.5)};
+        b.longitude = b.longitude > 180 ? b.longitude - 360 : b.longitude;
+        const double exact = cpr::distanceNM(a, b);
+        const double limits[] = {exact * (1 - 1e-6), exact * (1 + 1e-6), 60 * spread * unit(random)};
+        for (double limit : limits) {
+            ASSERT_EQ(cpr::withinNM(a, b, limit), exact <= limit)
+                << a.latitude << "," << a.longitude << " " << b.latitude << "," << b.longitude
+                << " exact " << exact << " limit " << limit;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace modes
 }  // namespace brannic

@@ -233,6 +233,7 @@ struct Options {
     bool velocityGaps = false;   // velocities without east-west or vertical information
     double damaged = 0;          // share of squitters with one to three bits inverted
     double noise = 0;            // random frames per reply
+    double mismatched = 0;       // share of airborne positions that encode a place elsewhere
     bool parityFieldErrors = false;  // damage may leave a syndrome of one parity-field bit
     uint32_t seed = 1;
 };
@@ -313,7 +314,8 @@ private:
         const double track = uniform() * 360.0;
         const double speed = onGround ? 3 + uniform() * 25 : 250 + uniform() * 250;  // kt
         const int altitude = 3000 + int(next() % 1400) * 25;
-        const int climb = _o.velocityGaps && k % 4 == 1 ? 0 : int(next() % 41) - 20;  // 64 fpm
+        const int climb = int(next() % 41) - 20;  // in steps of 64 ft/min
+        const bool noVerticalRate = _o.velocityGaps && k % 4 == 1;
         const std::string callsign = "TST" + std::to_string(k % 100000);
         const uint8_t df17 = 0x8D;
         bool odd = next() & 1;
@@ -338,10 +340,17 @@ private:
                      true);
             } else {
                 const unsigned tc = gnss ? 20 + k % 3 : 9 + k % 10;
+                // A report from somewhere else under this address, as from a second aircraft
+                // with the same address or an error the parity did not catch.
+                double rlat = plat, rlon = plon;
+                if (_o.mismatched > 0 && chance(_o.mismatched)) {
+                    rlat += (uniform() - 0.5) * 8;
+                    rlon += (uniform() - 0.5) * 8;
+                }
                 emit(out,
                      squitter(t, df17, address,
                               meAirbornePosition(tc, level, odd,
-                                                 cprenc::encodeAirborne(plat, plon, odd),
+                                                 cprenc::encodeAirborne(rlat, rlon, odd),
                                                  version == 2 && (k & 8))),
                      true);
                 const double east = speed * std::sin(track * M_PI / 180);
@@ -350,7 +359,7 @@ private:
                 const unsigned vNS = unsigned(std::lround(std::fabs(north))) + 1;
                 if (_o.velocityGaps && k % 6 == 5 && tick % 4 == 0)
                     vEW = 0;
-                const unsigned vr = climb == 0 ? 0 : unsigned(std::abs(climb)) + 1;
+                const unsigned vr = noVerticalRate ? 0 : unsigned(std::abs(climb)) + 1;
                 emit(out,
                      squitter(t + 250, df17, address,
                               meVelocity(1, east < 0, vEW, north < 0, vNS, k % 2 == 0, climb < 0,

@@ -73,6 +73,12 @@ public:
     bool altitudeBaroValid() const { return _altitudeBaro.valid(); }
     uint64_t altitudeBaroLastUpdate() const { return _altitudeBaro.lastUpdate(); }
 
+    // Geometric altitude, feet: the GNSS height above the ellipsoid of airborne positions with
+    // type codes 20 to 22. Not a pressure altitude, so never a flight level.
+    int32_t altitudeGeo() const { return _altitudeGeo.value(); }
+    bool altitudeGeoValid() const { return _altitudeGeo.valid(); }
+    uint64_t altitudeGeoLastUpdate() const { return _altitudeGeo.lastUpdate(); }
+
     double groundSpeed() const { return _groundSpeed.value(); }
     bool groundSpeedValid() const { return _groundSpeed.valid(); }
     uint64_t groundSpeedLastUpdate() const { return _groundSpeed.lastUpdate(); }
@@ -164,6 +170,9 @@ public:
     uint32_t statisticDfMsgCount() const;
     // ADS-B messages counted for one kind (0 for a value outside the enumeration).
     uint32_t statisticADSBMsgCount(ADSBMessageType type) const;
+    // Positions decoded for this target but refused: local and global decoding disagreed, or
+    // the position was too far from the receiver or too far from the last one.
+    uint32_t statisticRefusedPositionCount() const { return _statisticRefusedPositions; }
     bool statisticValid() { return _statisticLastUpdate > 0; }
     uint64_t statisticLastUpdate() const { return _statisticLastUpdate; }
 
@@ -201,6 +210,7 @@ private:
     void setPosition(double latitude, double longitude, uint64_t time);
     void setSignalAmplitude(uint8_t amplitude, uint64_t time);
     void setAltitudeBaro(int32_t altitude, uint64_t time);
+    void setAltitudeGeo(int32_t altitude, uint64_t time);
     void setGroundSpeed(double speed, uint64_t time);
     void setHeading(double heading, uint64_t time);  // also makes the heading valid
     void setVerticalRateBaro(int32_t rate, uint64_t time);
@@ -217,20 +227,36 @@ private:
     void setMOPSVersionAssumed(uint64_t time);
     void setMOPSVersionConfirmed(uint64_t time);
 
-    // The two most recent CPR-encoded positions, one per format (odd and even), that the
-    // tracker pairs for a globally unambiguous decode.
+    // The two most recent CPR-encoded airborne positions, one per format (odd and even),
+    // that the tracker pairs for a globally unambiguous decode; and the same for surface
+    // positions, which are encoded in zones a quarter the size and never pair with airborne
+    // ones. A slot's time is 0 until it is filled.
+    struct CPRSlot {
+        int32_t latitude = 0;
+        int32_t longitude = 0;
+        uint64_t time = 0;
+    };
     void setCPROdd(int32_t latitude, int32_t longitude, uint64_t time);
     void setCPREven(int32_t latitude, int32_t longitude, uint64_t time);
-    // Global CPR decode of the odd and even slots; the newer slot gives the position (odd on a
-    // tie), timed by the newer slot. False, leaving the position as it was, when the pair
-    // straddles a longitude-zone boundary. The caller checks that the slots are close in time.
+    void setCPRSurface(bool odd, int32_t latitude, int32_t longitude, uint64_t time);
+    // Global CPR decode of the odd and even airborne slots; the newer slot gives the position
+    // (odd on a tie), timed by the newer slot. False, leaving the position as it was, when the
+    // pair straddles a longitude-zone boundary. The caller checks that the slots are close in
+    // time.
     bool decodeCPRPosition();
-    int32_t cprOddLatitude() const { return _cprOddLatitude; }
-    int32_t cprOddLongitude() const { return _cprOddLongitude; }
-    uint64_t cprOddTime() const { return _cprOddTime; }
-    int32_t cprEvenLatitude() const { return _cprEvenLatitude; }
-    int32_t cprEvenLongitude() const { return _cprEvenLongitude; }
-    uint64_t cprEvenTime() const { return _cprEvenTime; }
+    const CPRSlot& cprOdd() const { return _cprOdd; }
+    const CPRSlot& cprEven() const { return _cprEven; }
+    const CPRSlot& cprSurfaceOdd() const { return _cprSurfaceOdd; }
+    const CPRSlot& cprSurfaceEven() const { return _cprSurfaceEven; }
+    uint64_t cprOddTime() const { return _cprOdd.time; }
+    uint64_t cprEvenTime() const { return _cprEven.time; }
+
+    // Whether the position was last set from a surface position message.
+    bool positionOnSurface() const { return _positionOnSurface; }
+    void setPositionOnSurface(bool onSurface) { _positionOnSurface = onSurface; }
+
+    // One more refused position in the statistics.
+    void countRefusedPosition(uint64_t time);
 
     // Derives NUCp, NIC and PIC (and for version 0 also NACp and SIL) from the type code of an
     // airborne position message, the version and the NIC supplements received so far. A
@@ -254,16 +280,16 @@ private:
     TimedValue<uint8_t, Validity::BY_CHANGE> _emitterCategory;
     TimedValue<uint32_t> _squawk;
 
-    int32_t _cprOddLatitude = 0;
-    int32_t _cprOddLongitude = 0;
-    uint64_t _cprOddTime = 0;
-    int32_t _cprEvenLatitude = 0;
-    int32_t _cprEvenLongitude = 0;
-    uint64_t _cprEvenTime = 0;
+    CPRSlot _cprOdd;
+    CPRSlot _cprEven;
+    CPRSlot _cprSurfaceOdd;
+    CPRSlot _cprSurfaceEven;
 
     TimedValue<GeoPosition> _position;
+    bool _positionOnSurface = false;
     TimedValue<uint8_t> _signalAmplitude;
     TimedValue<int32_t> _altitudeBaro;
+    TimedValue<int32_t> _altitudeGeo;
     TimedValue<double> _groundSpeed;
     TimedValue<double, Validity::BY_FLAG> _heading;
     TimedValue<int32_t> _verticalRateBaro;
@@ -287,6 +313,7 @@ private:
 
     std::array<uint32_t, kDownlinkFormatCount> _statisticDf{};
     std::array<uint32_t, kADSBMessageTypeCount> _statisticADSB{};
+    uint32_t _statisticRefusedPositions = 0;
     uint64_t _statisticLastUpdate = 0;
 };
 

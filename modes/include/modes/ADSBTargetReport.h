@@ -45,8 +45,8 @@ public:
     void setIcaoAddressValid(bool valid) { _icaoAddressValid = valid; }
 
     // Value setters deciding validity: setCallsign (not empty), setSquawk (1 to 4095),
-    // setSignalAmplitude (not 0); setEmitterCategory, setAltitudeBaro, setGroundSpeed,
-    // setHeading, setVerticalRateBaro and setGroundStatus (always valid).
+    // setSignalAmplitude (not 0); setEmitterCategory, setAltitudeBaro, setAltitudeGeo,
+    // setGroundSpeed, setHeading, setVerticalRateBaro and setGroundStatus (always valid).
     const std::string& callsign() const { return _callsign.value(); }
     void setCallsign(const std::string& value);
     bool callsignValid() const { return _callsign.valid(); }
@@ -100,6 +100,14 @@ public:
     void setAltitudeBaroValid(bool valid) { _altitudeBaro.setValid(valid); }
     uint64_t altitudeBaroLastUpdate() const { return _altitudeBaro.lastUpdate(); }
     void setAltitudeBaroLastUpdate(const uint64_t& time) { _altitudeBaro.setLastUpdate(time); }
+
+    // Feet, the geometric (GNSS) height above the ellipsoid; not a pressure altitude.
+    int32_t altitudeGeo() const { return _altitudeGeo.value(); }
+    void setAltitudeGeo(int32_t value);  // decides validity: always valid
+    bool altitudeGeoValid() const { return _altitudeGeo.valid(); }
+    void setAltitudeGeoValid(bool valid) { _altitudeGeo.setValid(valid); }
+    uint64_t altitudeGeoLastUpdate() const { return _altitudeGeo.lastUpdate(); }
+    void setAltitudeGeoLastUpdate(const uint64_t& time) { _altitudeGeo.setLastUpdate(time); }
 
     // Knots.
     double groundSpeed() const { return _groundSpeed.value(); }
@@ -277,6 +285,7 @@ private:
     Item<GeoPosition> _position;
     Item<uint8_t> _signalAmplitude;
     Item<int32_t> _altitudeBaro;
+    Item<int32_t> _altitudeGeo;
     Item<double> _groundSpeed;
     Item<double> _heading;
     Item<int32_t> _verticalRateBaro;
