@@ -415,13 +415,7 @@ TEST_F(PositionTest, SpeedLimitByKindOfMovement) {
 // The recorded flight of 406B90 with the receiver near its track: the first position comes
 // from the first position message, and every position is the global decode of its report.
 TEST_F(PositionTest, RecordedFlightWithLocalDecoding) {
-    ADSBTrackerSettings s;
-    s.receiverPositionSet = true;
-    s.receiverPosition = kReceiver;
-    s.localDecoding = true;
-    s.maximumRange = 180;
-    s.airborneSpeedLimit = 1000;
-    settle(s);
+    settle(allOn());
     const auto rows = testdata::readCsv("sample_data_adsb.csv", false);
     struct Report {
         uint64_t time;
