@@ -78,6 +78,21 @@ TEST(TrackerBehaviour, GeneratedMix) {
     compareWithGolden("generated-mix", digest::run(generatedMix()));
 }
 
+// Settings that change nothing by themselves: the receiver position alone (it serves local
+// decoding and the range check, both off), the repair setting at its default, limits of 0.
+TEST(TrackerBehaviour, GeneratedMixWithNeutralSettings) {
+    const digest::Result result =
+        digest::run(generatedMix(), [](ModeSDecoder& decoder, ADSBTracker& tracker) {
+            ADSBTrackerSettings s;
+            s.receiverPositionSet = true;
+            s.receiverPosition = {51.5, 5.5};
+            ASSERT_TRUE(tracker.setSettings(s));
+            decoder.setErrorRepair(ModeSDecoder::REPAIR_TWO_BITS);
+        });
+    if (std::getenv("VELTMAR_WRITE_GOLDEN") == nullptr)
+        compareWithGolden("generated-mix", result);
+}
+
 TEST(TrackerBehaviour, GeneratedMixWithAltitudeChecking) {
     compareWithGolden("generated-mix-altitude-check",
                       digest::run(generatedMix(), [](ModeSDecoder&, ADSBTracker& tracker) {
