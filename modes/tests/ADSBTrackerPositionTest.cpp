@@ -431,10 +431,11 @@ TEST_F(PositionTest, RecordedFlightWithLocalDecoding) {
         clock::setFixedTime(time);
         std::unique_ptr<ModeSMessage> msg(decoder.decode(ModeSMessage::DOWNLINK, frame, time));
         ASSERT_NE(msg, nullptr);
-        const ADSBTarget* before = tracker.allTargets().empty() ? nullptr : &*tracker.allTargets().begin();
-        const GeoPosition was = before ? GeoPosition{before->latitude(), before->longitude()}
-                                       : GeoPosition{};
-        const uint64_t wasTime = before ? before->positionLastUpdate() : 0;
+        const std::vector<ADSBTarget> before = tracker.allTargets();
+        const GeoPosition was = before.empty()
+                                    ? GeoPosition{}
+                                    : GeoPosition{before[0].latitude(), before[0].longitude()};
+        const uint64_t wasTime = before.empty() ? 0 : before[0].positionLastUpdate();
         const ADSBTarget* t = tracker.procModeSMsg(msg.get());
         const auto me = reinterpret_cast<const unsigned char*>(frame.data()) + 4;
         if (bits::field(me, 0, 4) != 11)
