@@ -53,7 +53,8 @@ bool ADSBAirborneVelocityMessage::decodeImpl() {
 
     _groundSpeed = 0;
     _heading = 0;
-    if (velEW != 0 && velNS != 0) {
+    _groundSpeedValid = velEW != 0 && velNS != 0;
+    if (_groundSpeedValid) {
         const int32_t factor = _velocityType == GROUND_SPEED_SUPER_SONIC ? 4 : 1;
         const int32_t east = (dirEW != 0 ? -1 : 1) * factor * (velEW - 1);
         const int32_t north = (dirNS != 0 ? -1 : 1) * factor * (velNS - 1);
@@ -75,6 +76,7 @@ bool ADSBAirborneVelocityMessage::decodeImpl() {
     const int32_t rate = static_cast<int32_t>(bits::field(me, 37, 45));
     addField(Field(Field::VR_SIGN, 36, 1, sign != 0 ? "DOWN" : "UP"));
     addField(Field(Field::VR, 37, 9, std::to_string(rate)));
+    _verticalRateValid = rate != 0;
     _verticalRate = rate == 0 ? 0 : (rate - 1) * 64 * (sign != 0 ? -1 : 1);
     return true;
 }

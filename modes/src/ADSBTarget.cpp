@@ -15,34 +15,6 @@ namespace {
 
 const char* const kSource = "ADSBTarget";
 
-// Change-tracked store: an unchanged value that already has a last change only moves its last
-// update. Returns true when the value was stored.
-template <typename T>
-bool storeTracked(T& value, uint64_t& lastUpdate, uint64_t& lastChange, const T& newValue,
-                  uint64_t newLastUpdate, uint64_t newLastChange) {
-    if (value == newValue && lastChange > 0) {
-        lastUpdate = newLastUpdate;
-        return false;
-    }
-    value = newValue;
-    lastUpdate = newLastUpdate;
-    lastChange = newLastChange;
-    return true;
-}
-
-template <typename T>
-bool storeTracked(T& value, uint64_t& lastUpdate, uint64_t& lastChange, const T& newValue,
-                  uint64_t time) {
-    return storeTracked(value, lastUpdate, lastChange, newValue, time, time);
-}
-
-// Plain values: the value and its last update, whatever they were.
-template <typename T>
-void storePlain(T& value, uint64_t& lastUpdate, const T& newValue, uint64_t time) {
-    value = newValue;
-    lastUpdate = time;
-}
-
 // --- Position quality indicators -------------------------------------------------------------
 //
 // The airborne position type code states the containment radius of the reported position; the
@@ -103,14 +75,14 @@ const QualityRule kRulesV2[] = {
 };
 
 // A supplement "received" is one whose last update is set; its value then decides SET/CLEAR.
-bool meets(Supp required, bool value, uint64_t lastUpdate) {
+bool meets(Supp required, const TimedValue<bool>& supplement) {
     switch (required) {
         case Supp::ANY:
             return true;
         case Supp::SET:
-            return lastUpdate > 0 && value;
+            return supplement.valid() && supplement.value();
         case Supp::CLEAR:
-            return lastUpdate > 0 && !value;
+            return supplement.valid() && !supplement.value();
     }
     return false;
 }
@@ -127,10 +99,9 @@ void ADSBTarget::setCallsign(const std::string& callsign, uint64_t time) {
 
 void ADSBTarget::setCallsign(const std::string& callsign, uint64_t lastUpdate,
                              uint64_t lastChange) {
-    const std::string old = _callsign;
-    if (storeTracked(_callsign, _callsignLastUpdate, _callsignLastChange, callsign, lastUpdate,
-                     lastChange) &&
-        !old.empty() && old != callsign) {
+    const std::string old = _callsign.value();
+    if (_callsign.setTracked(callsign, lastUpdate, lastChange) && !old.empty() &&
+        old != callsign) {
         Log::log(Log::INFO, kSource, "Callsign Change old = %s new = %s", old.c_str(),
                  callsign.c_str());
     }
@@ -141,161 +112,151 @@ void ADSBTarget::setEmitterCategory(uint8_t category, uint64_t time) {
 }
 
 void ADSBTarget::setEmitterCategory(uint8_t category, uint64_t lastUpdate, uint64_t lastChange) {
-    const uint8_t old = _emitterCategory;
-    if (storeTracked(_emitterCategory, _emitterCategoryLastUpdate, _emitterCategoryLastChange,
-                     category, lastUpdate, lastChange) &&
-        old != category) {
+    const uint8_t old = _emitterCategory.value();
+    if (_emitterCategory.setTracked(category, lastUpdate, lastChange) && old != category) {
         Log::log(Log::DEBUG, kSource, "Emitter category change old = %u new = %u",
                  static_cast<unsigned>(old), static_cast<unsigned>(category));
     }
 }
 
 void ADSBTarget::setSquawk(uint32_t squawk, uint64_t time) {
-    const uint32_t old = _squawk;
-    if (storeTracked(_squawk, _squawkLastUpdate, _squawkLastChange, squawk, time) && old != 0 &&
-        old != squawk) {
+    const uint32_t old = _squawk.value();
+    if (_squawk.setTracked(squawk, time) && old != 0 && old != squawk) {
         // Mode A codes are four octal digits.
         Log::log(Log::INFO, kSource, "Squawk Change old = %.4o new = %.4o", old, squawk);
     }
 }
 
 void ADSBTarget::setSpi(bool spi, uint64_t time) {
-    const bool old = _spiStatus;
-    if (storeTracked(_spiStatus, _spiStatusLastUpdate, _spiStatusLastChange, spi, time) &&
-        old != spi) {
+    const bool old = _spiStatus.value();
+    if (_spiStatus.setTracked(spi, time) && old != spi)
         Log::log(Log::INFO, kSource, "SPI change old = %d new = %d", old ? 1 : 0, spi ? 1 : 0);
-    }
 }
 
 void ADSBTarget::setAlert(bool alert, uint64_t time) {
-    const bool old = _alertStatus;
-    if (storeTracked(_alertStatus, _alertStatusLastUpdate, _alertStatusLastChange, alert, time) &&
-        old != alert) {
+    const bool old = _alertStatus.value();
+    if (_alertStatus.setTracked(alert, time) && old != alert) {
         Log::log(Log::INFO, kSource, "Alert status change old = %d new = %d", old ? 1 : 0,
                  alert ? 1 : 0);
     }
 }
 
 void ADSBTarget::setNUCp(uint8_t nucp, uint64_t time) {
-    storeTracked(_nucp, _nucpLastUpdate, _nucpLastChange, nucp, time);
+    _nucp.setTracked(nucp, time);
 }
 
 void ADSBTarget::setNUCr(uint8_t nucr, uint64_t time) {
-    if (_mopsVersion != MOPS_V0) {
-        return;
-    }
-    storeTracked(_nucr, _nucrLastUpdate, _nucrLastChange, nucr, time);
+    if (mopsVersion() == MOPS_V0)
+        _nucr.setTracked(nucr, time);
 }
 
 void ADSBTarget::setNIC(uint8_t nic, uint64_t time) {
-    storeTracked(_nic, _nicLastUpdate, _nicLastChange, nic, time);
+    _nic.setTracked(nic, time);
 }
 
 void ADSBTarget::setPIC(uint8_t pic, uint64_t time) {
-    storeTracked(_pic, _picLastUpdate, _picLastChange, pic, time);
+    _pic.setTracked(pic, time);
 }
 
 void ADSBTarget::setNACp(uint8_t nacp, uint64_t time) {
-    storeTracked(_nacp, _nacpLastUpdate, _nacpLastChange, nacp, time);
+    _nacp.setTracked(nacp, time);
 }
 
 void ADSBTarget::setSIL(uint8_t sil, uint64_t time) {
-    storeTracked(_sil, _silLastUpdate, _silLastChange, sil, time);
+    _sil.setTracked(sil, time);
 }
 
 void ADSBTarget::setPosition(double latitude, double longitude, uint64_t time) {
-    _latitude = latitude;
-    _longitude = longitude;
-    _positionLastUpdate = time;
+    _position.set({latitude, longitude}, time);
 }
 
 void ADSBTarget::setSignalAmplitude(uint8_t amplitude, uint64_t time) {
-    storePlain(_signalAmplitude, _signalAmplitudeLastUpdate, amplitude, time);
+    _signalAmplitude.set(amplitude, time);
 }
 
 void ADSBTarget::setAltitudeBaro(int32_t altitude, uint64_t time) {
-    storePlain(_altitudeBaro, _altitudeBaroLastUpdate, altitude, time);
+    _altitudeBaro.set(altitude, time);
+}
+
+void ADSBTarget::setAltitudeGeo(int32_t altitude, uint64_t time) {
+    _altitudeGeo.set(altitude, time);
 }
 
 void ADSBTarget::setGroundSpeed(double speed, uint64_t time) {
-    storePlain(_groundSpeed, _groundSpeedLastUpdate, speed, time);
+    _groundSpeed.set(speed, time);
 }
 
 void ADSBTarget::setHeading(double heading, uint64_t time) {
-    _heading = heading;
-    _headingValid = true;
-    _headingLastUpdate = time;
+    _heading.set(heading, time);
+    _heading.setValid(true);
 }
 
 void ADSBTarget::setVerticalRateBaro(int32_t rate, uint64_t time) {
-    storePlain(_verticalRateBaro, _verticalRateBaroLastUpdate, rate, time);
+    _verticalRateBaro.set(rate, time);
 }
 
 void ADSBTarget::setTransponderCommCapability(uint8_t capability, uint64_t time) {
-    storePlain(_transponderCommCapability, _transponderCommCapabilityLastUpdate, capability, time);
+    _transponderCommCapability.set(capability, time);
 }
 
 void ADSBTarget::setNICSupplementA(bool supplement, uint64_t time) {
-    storePlain(_nicSupplementA, _nicSuppALastUpdate, supplement, time);
+    _nicSupplementA.set(supplement, time);
 }
 
 void ADSBTarget::setNICSupplementB(bool supplement, uint64_t time) {
-    storePlain(_nicSupplementB, _nicSuppBLastUpdate, supplement, time);
+    _nicSupplementB.set(supplement, time);
 }
 
 void ADSBTarget::setNICSupplementC(bool supplement, uint64_t time) {
-    storePlain(_nicSupplementC, _nicSuppCLastUpdate, supplement, time);
+    _nicSupplementC.set(supplement, time);
 }
 
 void ADSBTarget::setGroundStatus(GroundStatus status, uint64_t time) {
-    _groundStatusLastUpdate = time;
-    if (status != _groundStatus) {
-        _groundStatus = status;
-        _groundStatusLastChange = time;
-    }
+    _groundStatus.setOnChange(status, time);
 }
 
 void ADSBTarget::setMOPSVersion(MOPSVersion version, uint64_t time) {
-    if (version != _mopsVersion) {
-        _mopsVersion = version;
-        _mopsVersionLastChange = time;
+    if (_mopsVersion.setOnChange(version, time))
         resetQualityIndicators();
-    }
-    _mopsVersionLastUpdate = time;
 }
 
 void ADSBTarget::setMOPSVersionAssumed(uint64_t time) {
-    _mopsVersionLastUpdate = time;
+    _mopsVersion.setLastUpdate(time);
     if (_mopsVersionConfirmed) {
         _mopsVersionConfirmed = false;
-        _mopsVersionLastChange = time;
+        _mopsVersion.setLastChange(time);
     }
 }
 
 void ADSBTarget::setMOPSVersionConfirmed(uint64_t time) {
-    _mopsVersionLastUpdate = time;
+    _mopsVersion.setLastUpdate(time);
     if (!_mopsVersionConfirmed) {
         _mopsVersionConfirmed = true;
-        _mopsVersionLastChange = time;
+        _mopsVersion.setLastChange(time);
     }
 }
 
 void ADSBTarget::setCPROdd(int32_t latitude, int32_t longitude, uint64_t time) {
-    _cprOddLatitude = latitude;
-    _cprOddLongitude = longitude;
-    _cprOddTime = time;
+    _cprOdd = {latitude, longitude, time};
 }
 
 void ADSBTarget::setCPREven(int32_t latitude, int32_t longitude, uint64_t time) {
-    _cprEvenLatitude = latitude;
-    _cprEvenLongitude = longitude;
-    _cprEvenTime = time;
+    _cprEven = {latitude, longitude, time};
+}
+
+void ADSBTarget::setCPRSurface(bool odd, int32_t latitude, int32_t longitude, uint64_t time) {
+    (odd ? _cprSurfaceOdd : _cprSurfaceEven) = {latitude, longitude, time};
+}
+
+void ADSBTarget::countRefusedPosition(uint64_t time) {
+    ++_statisticRefusedPositions;
+    _statisticLastUpdate = time;
 }
 
 void ADSBTarget::updateQualityIndicators(uint8_t typeCode, uint64_t time) {
     const QualityRule* first = nullptr;
     const QualityRule* last = nullptr;
-    switch (_mopsVersion) {
+    switch (mopsVersion()) {
         case MOPS_V0:
             first = std::begin(kRulesV0);
             last = std::end(kRulesV0);
@@ -314,9 +275,8 @@ void ADSBTarget::updateQualityIndicators(uint8_t typeCode, uint64_t time) {
     }
     QualityRule values{typeCode, o, o, o, 0, 0, 0, 0, 0};
     for (const QualityRule* rule = first; rule != last; ++rule) {
-        if (rule->typeCode == typeCode && meets(rule->a, _nicSupplementA, _nicSuppALastUpdate) &&
-            meets(rule->b, _nicSupplementB, _nicSuppBLastUpdate) &&
-            meets(rule->c, _nicSupplementC, _nicSuppCLastUpdate)) {
+        if (rule->typeCode == typeCode && meets(rule->a, _nicSupplementA) &&
+            meets(rule->b, _nicSupplementB) && meets(rule->c, _nicSupplementC)) {
             values = *rule;
             break;
         }
@@ -324,7 +284,7 @@ void ADSBTarget::updateQualityIndicators(uint8_t typeCode, uint64_t time) {
     setNUCp(values.nucp, time);
     setNIC(values.nic, time);
     setPIC(values.pic, time);
-    if (_mopsVersion == MOPS_V0) {
+    if (mopsVersion() == MOPS_V0) {
         setNACp(values.nacp, time);
         setSIL(values.sil, time);
     }
@@ -333,21 +293,11 @@ void ADSBTarget::updateQualityIndicators(uint8_t typeCode, uint64_t time) {
 void ADSBTarget::resetQualityIndicators() {
     // NACp and SIL count as valid by their last change, so both times go back to never;
     // otherwise indicators derived under the old version would stay valid.
-    _nucp = 0;
-    _nucpLastUpdate = 0;
-    _nucpLastChange = 0;
-    _nic = 0;
-    _nicLastUpdate = 0;
-    _nicLastChange = 0;
-    _pic = 0;
-    _picLastUpdate = 0;
-    _picLastChange = 0;
-    _nacp = 0;
-    _nacpLastUpdate = 0;
-    _nacpLastChange = 0;
-    _sil = 0;
-    _silLastUpdate = 0;
-    _silLastChange = 0;
+    _nucp.clear();
+    _nic.clear();
+    _pic.clear();
+    _nacp.clear();
+    _sil.clear();
 }
 
 uint32_t ADSBTarget::statisticDfMsgCount(DownlinkFormat df) const {
@@ -369,6 +319,7 @@ uint32_t ADSBTarget::statisticADSBMsgCount(ADSBMessageType type) const {
 void ADSBTarget::resetStatistic() {
     _statisticDf.fill(0);
     _statisticADSB.fill(0);
+    _statisticRefusedPositions = 0;
     _statisticLastUpdate = 0;
 }
 
@@ -389,20 +340,20 @@ uint32_t ADSBTarget::increaseStatistic(ADSBMessageType type, uint64_t time) {
 }
 
 void ADSBTarget::copySquawk(uint32_t squawk, uint64_t lastUpdate) {
-    _squawk = squawk;
-    _squawkLastUpdate = lastUpdate;
+    _squawk.set(squawk, lastUpdate);
 }
 
 bool ADSBTarget::decodeCPRPosition() {
-    const bool oddNewer = _cprEvenTime <= _cprOddTime;
+    const bool oddNewer = _cprEven.time <= _cprOdd.time;
     double latitude = 0.0;
     double longitude = 0.0;
-    if (!cpr::decodeGlobalAirborne({_cprEvenLatitude, _cprEvenLongitude},
-                                   {_cprOddLatitude, _cprOddLongitude}, oddNewer, latitude,
+    if (!cpr::decodeGlobalAirborne({_cprEven.latitude, _cprEven.longitude},
+                                   {_cprOdd.latitude, _cprOdd.longitude}, oddNewer, latitude,
                                    longitude)) {
         return false;
     }
-    setPosition(latitude, longitude, std::max(_cprOddTime, _cprEvenTime));
+    setPosition(latitude, longitude, std::max(_cprOdd.time, _cprEven.time));
+    _positionOnSurface = false;
     return true;
 }
 

@@ -138,56 +138,60 @@ void ADSBTargetReport::setIcaoAddress(uint32_t address) {
 }
 
 void ADSBTargetReport::setCallsign(const std::string& value) {
-    _callsign = value;
-    _callsignValid = !value.empty();
+    _callsign.setValue(value);
+    _callsign.setValid(!value.empty());
 }
 
 void ADSBTargetReport::setEmitterCategory(uint8_t value) {
-    _emitterCategory = value;
-    _emitterCategoryValid = true;
+    _emitterCategory.setValue(value);
+    _emitterCategory.setValid(true);
 }
 
 void ADSBTargetReport::setSquawk(uint32_t value) {
-    _squawk = value;
-    _squawkValid = value >= 1 && value <= 4095;
+    _squawk.setValue(value);
+    _squawk.setValid(value >= 1 && value <= 4095);
 }
 
 void ADSBTargetReport::setPosition(double latitude, double longitude) {
-    _latitude = latitude;
-    _longitude = longitude;
+    _position.setValue({latitude, longitude});
     // Comparisons with NaN are false, so NaN never makes a valid position.
-    _positionValid =
-        latitude >= -90.0 && latitude <= 90.0 && longitude >= -180.0 && longitude <= 180.0;
+    _position.setValid(latitude >= -90.0 && latitude <= 90.0 && longitude >= -180.0 &&
+                       longitude <= 180.0);
 }
 
 void ADSBTargetReport::setSignalAmplitude(uint8_t value) {
-    _signalAmplitude = value;
-    _signalAmplitudeValid = value != 0;
+    _signalAmplitude.setValue(value);
+    _signalAmplitude.setValid(value != 0);
 }
 
 void ADSBTargetReport::setAltitudeBaro(int32_t value) {
-    _altitudeBaro = value;
-    _altitudeBaroValid = true;
+    _altitudeBaro.setValue(value);
+    _altitudeBaro.setValid(true);
+}
+
+void ADSBTargetReport::setAltitudeGeo(int32_t value) {
+    _altitudeGeo.setValue(value);
+    _altitudeGeo.setValid(true);
 }
 
 void ADSBTargetReport::setGroundSpeed(double value) {
-    _groundSpeed = value;
-    _groundSpeedValid = true;
+    _groundSpeed.setValue(value);
+    _groundSpeed.setValid(true);
 }
 
 void ADSBTargetReport::setHeading(double value) {
-    _heading = value;
-    _headingValid = true;
+    _heading.setValue(value);
+    _heading.setValid(true);
 }
 
 void ADSBTargetReport::setVerticalRateBaro(int32_t value) {
-    _verticalRateBaro = value;
-    _verticalRateBaroValid = true;
+    _verticalRateBaro.setValue(value);
+    _verticalRateBaro.setValid(true);
 }
 
 void ADSBTargetReport::setGroundStatus(bool value) {
-    _groundStatus = value;
-    _groundStatusValid = true;
+    _groundStatus.setValue(value);
+    _groundStatus.setValid(true);
 }
 
 std::string ADSBTargetReport::icaoAddressString() const {
@@ -195,15 +199,15 @@ std::string ADSBTargetReport::icaoAddressString() const {
 }
 
 std::string ADSBTargetReport::squawkString() const {
-    return format("%04o", _squawk);
+    return format("%04o", squawk());
 }
 
 std::string ADSBTargetReport::latitudeString() const {
-    return sexagesimal(_latitude, 2, 'N', 'S');
+    return sexagesimal(latitude(), 2, 'N', 'S');
 }
 
 std::string ADSBTargetReport::longitudeString() const {
-    return sexagesimal(_longitude, 3, 'E', 'W');
+    return sexagesimal(longitude(), 3, 'E', 'W');
 }
 
 std::string ADSBTargetReport::positionString() const {
@@ -250,96 +254,99 @@ std::string ADSBTargetReport::toHtml(const std::string& css) const {
     tableStart(html, "Static");
     row(html, "th", {"Item", "Valid", "Value", "Last Change", "Last Update"});
     row(html, "td",
-        {"Callsign", b(_callsignValid), shown(_callsignValid, _callsign), t(_callsignLastChange),
-         t(_callsignLastUpdate)});
+        {"Callsign", b(callsignValid()), shown(callsignValid(), callsign()), t(callsignLastChange()),
+         t(callsignLastUpdate())});
     row(html, "td",
-        {"Squawk", b(_squawkValid), shown(_squawkValid, squawkString()), t(_squawkLastChange),
-         t(_squawkLastUpdate)});
+        {"Squawk", b(squawkValid()), shown(squawkValid(), squawkString()), t(squawkLastChange()),
+         t(squawkLastUpdate())});
     row(html, "td",
-        {"Emitter Category", b(_emitterCategoryValid),
-         shown(_emitterCategoryValid, format("%u", static_cast<unsigned>(_emitterCategory))),
-         t(_emitterCategoryLastChange), t(_emitterCategoryLastUpdate)});
+        {"Emitter Category", b(emitterCategoryValid()),
+         shown(emitterCategoryValid(), format("%u", static_cast<unsigned>(emitterCategory()))),
+         t(emitterCategoryLastChange()), t(emitterCategoryLastUpdate())});
     row(html, "td",
-        {"Ground Status", b(_groundStatusValid),
-         shown(_groundStatusValid, _groundStatus ? "GND" : "AIR"), t(_groundStatusLastChange),
-         t(_groundStatusLastUpdate)});
+        {"Ground Status", b(groundStatusValid()),
+         shown(groundStatusValid(), groundStatus() ? "GND" : "AIR"), t(groundStatusLastChange()),
+         t(groundStatusLastUpdate())});
     row(html, "td",
-        {"SPI", b(_spiStatusValid), shown(_spiStatusValid, _spiStatus ? "SPI" : "NO SPI"),
-         t(_spiStatusLastChange), t(_spiStatusLastUpdate)});
+        {"SPI", b(spiStatusValid()), shown(spiStatusValid(), spiStatus() ? "SPI" : "NO SPI"),
+         t(spiStatusLastChange()), t(spiStatusLastUpdate())});
     row(html, "td",
-        {"Alert Status", b(_alertStatusValid),
-         shown(_alertStatusValid, _alertStatus ? "ALERT" : "NO ALERT"), t(_alertStatusLastChange),
-         t(_alertStatusLastUpdate)});
+        {"Alert Status", b(alertStatusValid()),
+         shown(alertStatusValid(), alertStatus() ? "ALERT" : "NO ALERT"), t(alertStatusLastChange()),
+         t(alertStatusLastUpdate())});
     // The version is always known: version 0 until an operational status says otherwise.
     row(html, "td",
-        {"MOPS Version", b(true), mopsName(_mopsVersion), t(_mopsVersionLastChange),
-         t(_mopsVersionLastUpdate)});
+        {"MOPS Version", b(true), mopsName(mopsVersion()), t(mopsVersionLastChange()),
+         t(mopsVersionLastUpdate())});
     row(html, "td",
         {"MOPS Certainty ", b(true), _mopsVersionConfirmed ? "CONFIRMED" : "ASSUMED",
-         t(_mopsVersionLastChange), t(_mopsVersionLastUpdate)});
+         t(mopsVersionLastChange()), t(mopsVersionLastUpdate())});
     html += "</table>\n";
 
     tableStart(html, "Tectical");
     row(html, "th", {"Item", "Valid", "Value", "Last Update"});
     row(html, "td",
-        {"Position", b(_positionValid), shown(_positionValid, positionString()),
-         t(_positionLastUpdate)});
+        {"Position", b(positionValid()), shown(positionValid(), positionString()),
+         t(positionLastUpdate())});
     row(html, "td",
-        {"Latitude", b(_positionValid), shown(_positionValid, decimal(_latitude)),
-         t(_positionLastUpdate)});
+        {"Latitude", b(positionValid()), shown(positionValid(), decimal(latitude())),
+         t(positionLastUpdate())});
     row(html, "td",
-        {"Longitude", b(_positionValid), shown(_positionValid, decimal(_longitude)),
-         t(_positionLastUpdate)});
+        {"Longitude", b(positionValid()), shown(positionValid(), decimal(longitude())),
+         t(positionLastUpdate())});
     row(html, "td",
-        {"Braometric Altitude", b(_altitudeBaroValid),
-         shown(_altitudeBaroValid, format("%d", _altitudeBaro)), t(_altitudeBaroLastUpdate)});
+        {"Braometric Altitude", b(altitudeBaroValid()),
+         shown(altitudeBaroValid(), format("%d", altitudeBaro())), t(altitudeBaroLastUpdate())});
     row(html, "td",
-        {"Ground Speed", b(_groundSpeedValid), shown(_groundSpeedValid, decimal(_groundSpeed)),
-         t(_groundSpeedLastUpdate)});
+        {"Geometric Altitude", b(altitudeGeoValid()),
+         shown(altitudeGeoValid(), format("%d", altitudeGeo())), t(altitudeGeoLastUpdate())});
     row(html, "td",
-        {"Heading", b(_headingValid), shown(_headingValid, decimal(_heading)),
-         t(_headingLastUpdate)});
+        {"Ground Speed", b(groundSpeedValid()), shown(groundSpeedValid(), decimal(groundSpeed())),
+         t(groundSpeedLastUpdate())});
     row(html, "td",
-        {"Barometric Vertical Rate", b(_verticalRateBaroValid),
-         shown(_verticalRateBaroValid, format("%d", _verticalRateBaro)),
-         t(_verticalRateBaroLastUpdate)});
+        {"Heading", b(headingValid()), shown(headingValid(), decimal(heading())),
+         t(headingLastUpdate())});
     row(html, "td",
-        {"Signal Amplitude", b(_signalAmplitudeValid),
-         shown(_signalAmplitudeValid, format("%u", static_cast<unsigned>(_signalAmplitude))),
-         t(_signalAmplitudeLastUpdate)});
+        {"Barometric Vertical Rate", b(verticalRateBaroValid()),
+         shown(verticalRateBaroValid(), format("%d", verticalRateBaro())),
+         t(verticalRateBaroLastUpdate())});
+    row(html, "td",
+        {"Signal Amplitude", b(signalAmplitudeValid()),
+         shown(signalAmplitudeValid(), format("%u", static_cast<unsigned>(signalAmplitude()))),
+         t(signalAmplitudeLastUpdate())});
     html += "</table>\n";
 
     tableStart(html, "Quality Indicators");
     row(html, "th", {"Item", "Valid", "Value", "Last Update", "Last Change"});
     const auto number = [](uint8_t v) { return format("%u", static_cast<unsigned>(v)); };
     row(html, "td",
-        {"NUCp", b(_nucpValid), shown(_nucpValid, number(_nucp)), t(_nucpLastUpdate),
-         t(_nucpLastChange)});
+        {"NUCp", b(nucpValid()), shown(nucpValid(), number(nucp())), t(nucpLastUpdate()),
+         t(nucpLastChange())});
     row(html, "td",
-        {"NUCr", b(_nucrValid), shown(_nucrValid, number(_nucr)), t(_nucrLastUpdate),
-         t(_nucrLastChange)});
+        {"NUCr", b(nucrValid()), shown(nucrValid(), number(nucr())), t(nucrLastUpdate()),
+         t(nucrLastChange())});
     row(html, "td",
-        {"NIC", b(_nicValid), shown(_nicValid, number(_nic)), t(_nicLastUpdate),
-         t(_nicLastChange)});
+        {"NIC", b(nicValid()), shown(nicValid(), number(nic())), t(nicLastUpdate()),
+         t(nicLastChange())});
     // The supplements have no last change of their own.
     row(html, "td",
-        {"NICsuppA", b(_nicSuppAValid), shown(_nicSuppAValid, b(_nicSuppA)), t(_nicSuppALastUpdate),
+        {"NICsuppA", b(nicSuppAValid()), shown(nicSuppAValid(), b(nicSuppA())), t(nicSuppALastUpdate()),
          ""});
     row(html, "td",
-        {"NICsuppB", b(_nicSuppBValid), shown(_nicSuppBValid, b(_nicSuppB)), t(_nicSuppBLastUpdate),
+        {"NICsuppB", b(nicSuppBValid()), shown(nicSuppBValid(), b(nicSuppB())), t(nicSuppBLastUpdate()),
          ""});
     row(html, "td",
-        {"NICsuppC", b(_nicSuppCValid), shown(_nicSuppCValid, b(_nicSuppC)), t(_nicSuppCLastUpdate),
+        {"NICsuppC", b(nicSuppCValid()), shown(nicSuppCValid(), b(nicSuppC())), t(nicSuppCLastUpdate()),
          ""});
     row(html, "td",
-        {"PIC", b(_picValid), shown(_picValid, number(_pic)), t(_picLastUpdate),
-         t(_picLastChange)});
+        {"PIC", b(picValid()), shown(picValid(), number(pic())), t(picLastUpdate()),
+         t(picLastChange())});
     row(html, "td",
-        {"NACp", b(_nacpValid), shown(_nacpValid, number(_nacp)), t(_nacpLastUpdate),
-         t(_nacpLastChange)});
+        {"NACp", b(nacpValid()), shown(nacpValid(), number(nacp())), t(nacpLastUpdate()),
+         t(nacpLastChange())});
     row(html, "td",
-        {"SIL", b(_silValid), shown(_silValid, number(_sil)), t(_silLastUpdate),
-         t(_silLastChange)});
+        {"SIL", b(silValid()), shown(silValid(), number(sil())), t(silLastUpdate()),
+         t(silLastChange())});
     html += "</table>\n</body>\n</html>\n";
     return html;
 }
@@ -348,107 +355,37 @@ std::string ADSBTargetReport::toHtml(const std::string& css) const {
 
 ADSBTargetReport ADSBTarget::report() const {
     ADSBTargetReport r;
-    r.setTrackId(_trackId);
-    r.setLastUpdate(_lastUpdate);
+    r._trackId = _trackId;
+    r._lastUpdate = _lastUpdate;
     r.setIcaoAddress(_icaoAddr);
-    r.setCallsign(_callsign);
-    r.setCallsignLastUpdate(_callsignLastUpdate);
-    r.setCallsignLastChange(_callsignLastChange);
-
-    // Each value: the setter, then the target's own validity, which overrides the setter's.
-    r.setEmitterCategory(_emitterCategory);
-    r.setEmitterCategoryValid(emitterCategoryValid());
-    r.setEmitterCategoryLastUpdate(_emitterCategoryLastUpdate);
-    r.setEmitterCategoryLastChange(_emitterCategoryLastChange);
-
-    r.setSquawk(_squawk);
-    r.setSquawkValid(squawkValid());
-    r.setSquawkLastUpdate(_squawkLastUpdate);
-    r.setSquawkLastChange(_squawkLastChange);
-
-    r.setPosition(_latitude, _longitude);
-    r.setPositionValid(positionValid());
-    r.setPositionLastUpdate(_positionLastUpdate);
-
-    r.setSignalAmplitude(_signalAmplitude);
-    r.setSignalAmplitudeValid(signalAmplitudeValid());
-    r.setSignalAmplitudeLastUpdate(_signalAmplitudeLastUpdate);
-
-    r.setAltitudeBaro(_altitudeBaro);
-    r.setAltitudeBaroValid(altitudeBaroValid());
-    r.setAltitudeBaroLastUpdate(_altitudeBaroLastUpdate);
-
-    r.setGroundSpeed(_groundSpeed);
-    r.setGroundSpeedValid(groundSpeedValid());
-    r.setGroundSpeedLastUpdate(_groundSpeedLastUpdate);
-
-    r.setHeading(_heading);
-    r.setHeadingValid(headingValid());
-    r.setHeadingLastUpdate(_headingLastUpdate);
-
-    r.setVerticalRateBaro(_verticalRateBaro);
-    r.setVerticalRateBaroValid(verticalRateBaroValid());
-    r.setVerticalRateBaroLastUpdate(_verticalRateBaroLastUpdate);
-
-    r.setGroundStatus(_groundStatus == ON_GROUND);
-    r.setGroundStatusValid(groundStatusValid());
-    r.setGroundStatusLastUpdate(_groundStatusLastUpdate);
-    r.setGroundStatusLastChange(_groundStatusLastChange);
-
-    r.setSpiStatus(_spiStatus);
-    r.setSpiStatusValid(spiStatusValid());
-    r.setSpiStatusLastUpdate(_spiStatusLastUpdate);
-    r.setSpiStatusLastChange(_spiStatusLastChange);
-
-    r.setAlertStatus(_alertStatus);
-    r.setAlertStatusValid(alertStatusValid());
-    r.setAlertStatusLastUpdate(_alertStatusLastUpdate);
-    r.setAlertStatusLastChange(_alertStatusLastChange);
-
-    r.setMopsVersion(_mopsVersion);
-    r.setMopsVersionConfirmed(_mopsVersionConfirmed);
-    r.setMopsVersionLastUpdate(_mopsVersionLastUpdate);
-    r.setMopsVersionLastChange(_mopsVersionLastChange);
-
-    r.setNUCp(_nucp);
-    r.setNUCpValid(nucpValid());
-    r.setNUCpLastUpdate(_nucpLastUpdate);
-    r.setNUCpLastChange(_nucpLastChange);
-
-    r.setNUCr(_nucr);
-    r.setNUCrValid(nucrValid());
-    r.setNUCrLastUpdate(_nucrLastUpdate);
-    r.setNUCrLastChange(_nucrLastChange);
-
-    r.setNIC(_nic);
-    r.setNICValid(nicValid());
-    r.setNICLastUpdate(_nicLastUpdate);
-    r.setNICLastChange(_nicLastChange);
-
-    r.setNICSuppA(_nicSupplementA);
-    r.setNICSuppAValid(nicSupplementAValid());
-    r.setNICSuppALastUpdate(_nicSuppALastUpdate);
-    r.setNICSuppB(_nicSupplementB);
-    r.setNICSuppBValid(nicSupplementBValid());
-    r.setNICSuppBLastUpdate(_nicSuppBLastUpdate);
-    r.setNICSuppC(_nicSupplementC);
-    r.setNICSuppCValid(nicSupplementCValid());
-    r.setNICSuppCLastUpdate(_nicSuppCLastUpdate);
-
-    r.setPIC(_pic);
-    r.setPICValid(picValid());
-    r.setPICLastUpdate(_picLastUpdate);
-    r.setPICLastChange(_picLastChange);
-
-    r.setNACp(_nacp);
-    r.setNACpValid(nacpValid());
-    r.setNACpLastUpdate(_nacpLastUpdate);
-    r.setNACpLastChange(_nacpLastChange);
-
-    r.setSIL(_sil);
-    r.setSILValid(silValid());
-    r.setSILLastUpdate(_silLastUpdate);
-    r.setSILLastChange(_silLastChange);
+    r._callsign = {_callsign, !_callsign.value().empty()};
+    // Each value with the target's own validity.
+    r._emitterCategory = {_emitterCategory, emitterCategoryValid()};
+    r._squawk = {_squawk, squawkValid()};
+    r._position = {_position, positionValid()};
+    r._signalAmplitude = {_signalAmplitude, signalAmplitudeValid()};
+    r._altitudeBaro = {_altitudeBaro, altitudeBaroValid()};
+    r._altitudeGeo = {_altitudeGeo, altitudeGeoValid()};
+    r._groundSpeed = {_groundSpeed, groundSpeedValid()};
+    r._heading = {_heading, headingValid()};
+    r._verticalRateBaro = {_verticalRateBaro, verticalRateBaroValid()};
+    r._groundStatus.setValue(groundStatus() == ON_GROUND);
+    r._groundStatus.setValid(groundStatusValid());
+    r._groundStatus.setLastUpdate(groundStatusLastUpdate());
+    r._groundStatus.setLastChange(groundStatusLastChange());
+    r._spiStatus = {_spiStatus, spiStatusValid()};
+    r._alertStatus = {_alertStatus, alertStatusValid()};
+    r._mopsVersion = _mopsVersion;
+    r._mopsVersionConfirmed = _mopsVersionConfirmed;
+    r._nucp = {_nucp, nucpValid()};
+    r._nucr = {_nucr, nucrValid()};
+    r._nic = {_nic, nicValid()};
+    r._nicSuppA = {_nicSupplementA, nicSupplementAValid()};
+    r._nicSuppB = {_nicSupplementB, nicSupplementBValid()};
+    r._nicSuppC = {_nicSupplementC, nicSupplementCValid()};
+    r._pic = {_pic, picValid()};
+    r._nacp = {_nacp, nacpValid()};
+    r._sil = {_sil, silValid()};
     return r;
 }
 

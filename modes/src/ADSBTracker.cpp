@@ -1,5 +1,6 @@
 #include <modes/ADSBTracker.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
@@ -11,6 +12,7 @@
 #include <modes/ADSBAirborneVelocityMessageV2.h>
 #include <modes/ADSBAircraftOperationalStatusMessage.h>
 #include <modes/ADSBIdentityMessage.h>
+#include <modes/ADSBSurfacePositionMessage.h>
 #include <modes/ADSBTargetReport.h>
 #include <modes/DF0Message.h>
 #include <modes/DF11Message.h>
@@ -21,6 +23,8 @@
 #include <modes/DF4Message.h>
 #include <modes/DF5Message.h>
 #include <modes/Log.h>
+
+#include "PositionSolver.h"
 
 namespace brannic {
 namespace modes {
@@ -61,6 +65,21 @@ ADSBTracker::ADSBTracker() {
 void ADSBTracker::reset() {
     _targets.clear();
     _nextTrackId = _trackIdLowest;
+}
+
+bool ADSBTracker::setSettings(const ADSBTrackerSettings& settings) {
+    const GeoPosition& receiver = settings.receiverPosition;
+    const bool receiverOk = !settings.receiverPositionSet ||
+                            (std::fabs(receiver.latitude) <= 90.0 &&
+                             std::fabs(receiver.longitude) <= 180.0);
+    // Comparisons with NaN are false, so a limit that is not a number fails too.
+    const bool limitsOk = settings.airborneSpeedLimit >= 0 && settings.surfaceSpeedLimit >= 0 &&
+                          settings.maximumRange >= 0;
+    if (!receiverOk || !limitsOk)
+        return false;
+    _settings = settings;
+    _positionChecks = PositionSolver::active(settings);
+    return true;
 }
 
 void ADSBTracker::setAltituteBaroChecking(bool enabled, unsigned int windowSeconds,
@@ -110,6 +129,16 @@ ADSBTarget* ADSBTracker::createTarget(unsigned int icao) {
     ADSBTarget& target = _targets.emplace(icao, ADSBTarget(icao)).first->second;
     target.setTrackId(trackId);
     return &target;
+}
+
+ADSBTarget* ADSBTracker::targetOf(const ModeSMessage& msg) {
+    if (msg.correctedBits() == 0 || !_settings.newTargetsOnlyFromErrorFreeReplies)
+        return createTarget(msg.icaoAddress());
+    if (ADSBTarget* existing = findTarget(msg.icaoAddress()))
+        return existing;
+    Log::log(Log::DEBUG, kSource, "No new target %.2X from a reply with %u repaired bits.",
+             msg.icaoAddress(), unsigned{msg.correctedBits()});
+    return nullptr;
 }
 
 const ADSBTarget* ADSBTracker::procModeSMsg(const ModeSMessage* msg) {
@@ -164,7 +193,7 @@ template <typename Message>
 const ADSBTarget* ADSBTracker::procVerticalStatusReply(const Message* msg) {
     if (msg->confidence() < ModeSMessage::HIGH)
         return nullptr;
-    ADSBTarget* target = createTarget(msg->icaoAddress());
+    ADSBTarget* target = targetOf(*msg);
     if (target == nullptr)
         return nullptr;
     const unsigned long long time = msg->timeStamp();
@@ -183,7 +212,7 @@ template <typename Message>
 ADSBTarget* ADSBTracker::procFlightStatusReply(const Message* msg) {
     if (msg->confidence() < ModeSMessage::HIGH)
         return nullptr;
-    ADSBTarget* target = createTarget(msg->icaoAddress());
+    ADSBTarget* target = targetOf(*msg);
     if (target == nullptr)
         return nullptr;
     const unsigned long long time = msg->timeStamp();
@@ -260,7 +289,7 @@ const ADSBTarget* ADSBTracker::procDF11Msg(const DF11Message* msg) {
 const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
     if (msg->confidence() != ModeSMessage::FULL)
         return nullptr;
-    ADSBTarget* target = createTarget(msg->icaoAddress());
+    ADSBTarget* target = targetOf(*msg);
     if (target == nullptr)
         return nullptr;
     const unsigned long long time = msg->timeStamp();
@@ -290,7 +319,15 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
             procADSBAircraftOperationalStatusMsg(
                 target, static_cast<const ADSBAircraftOperationalStatusMessage*>(adsb.get()));
             break;
-        default:  // surface position, test, aircraft status, target state: statistics only
+        case POS_GND:
+            // Surface positions need a reference to decode: they move a target only with
+            // local decoding on.
+            if (_settings.localDecoding) {
+                procADSBSurfacePositionMsg(
+                    target, static_cast<const ADSBSurfacePositionMessage*>(adsb.get()));
+            }
+            break;
+        default:  // test, aircraft status, target state: statistics only
             break;
     }
 
@@ -347,12 +384,16 @@ void ADSBTracker::procADSBAircraftOperationalStatusMsg(
 void ADSBTracker::procADSBAirborneVelocityMsg(ADSBTarget* target,
                                               const ADSBAirborneVelocityMessage* msg) {
     const unsigned long long time = msg->timeStamp();
+    // A component or a rate of 0 means "no information": it leaves the target's value as it
+    // is rather than making a speed of 0 kt, a track of 0 degrees or a level flight valid.
     if (msg->velocityType() == ADSBAirborneVelocityMessage::GROUND_SPEED ||
         msg->velocityType() == ADSBAirborneVelocityMessage::GROUND_SPEED_SUPER_SONIC) {
-        target->setGroundSpeed(msg->groundSpeed(), time);
-        target->setHeading(msg->heading(), time);
+        if (msg->groundSpeedValid())
+            target->setGroundSpeed(msg->groundSpeed(), time);
+        if (msg->headingValid())
+            target->setHeading(msg->heading(), time);
     }
-    if (msg->verticalRateSource() == BARO)
+    if (msg->verticalRateSource() == BARO && msg->verticalRateValid())
         target->setVerticalRateBaro(msg->verticalRate(), time);
     // The decoder chose the message class by the target's version, which no handler of a
     // velocity message changes: the class is known without a run-time type check.
@@ -389,18 +430,29 @@ void ADSBTracker::procADSBAirbornePositionMsg(ADSBTarget* target,
                                               const ADSBAirbornePositionMessage* msg) {
     const unsigned long long time = msg->timeStamp();
     target->setGroundStatus(ADSBTarget::AIRBORNE, time);
-    updateTargetAltituteBaro(target, msg->altitude(), time);
+    // Type codes 20 to 22 carry the GNSS height above the ellipsoid, not a pressure altitude:
+    // it must never pass for a flight level.
+    if (msg->altitudeSource() == GNSS)
+        target->setAltitudeGeo(msg->altitude(), time);
+    else
+        updateTargetAltituteBaro(target, msg->altitude(), time);
 
-    if (msg->cprFormat() == ODD) {
+    const bool odd = msg->cprFormat() == ODD;
+    if (odd) {
         target->setCPROdd(msg->cprLatitude(), msg->cprLongitude(), time);
     } else {
         target->setCPREven(msg->cprLatitude(), msg->cprLongitude(), time);
     }
-    const unsigned long long oddTime = target->cprOddTime();
-    const unsigned long long evenTime = target->cprEvenTime();
-    const unsigned long long gap = oddTime > evenTime ? oddTime - evenTime : evenTime - oddTime;
-    if (gap <= kCPRPairWindowMs)
-        target->decodeCPRPosition();
+    if (_positionChecks) {
+        updatePosition(target, false, odd, time);
+    } else {
+        const unsigned long long oddTime = target->cprOddTime();
+        const unsigned long long evenTime = target->cprEvenTime();
+        const unsigned long long gap =
+            oddTime > evenTime ? oddTime - evenTime : evenTime - oddTime;
+        if (gap <= kCPRPairWindowMs)
+            target->decodeCPRPosition();
+    }
 
     // As for velocities, the message class follows the target's version.
     switch (target->mopsVersion()) {
@@ -421,6 +473,72 @@ void ADSBTracker::procADSBAirbornePositionMsg(ADSBTarget* target,
 }
 
 void ADSBTracker::procADSBAirbornePositionMsgV0(ADSBTarget*, const ADSBAirbornePositionMessageV0*) {
+}
+
+// An aircraft on the ground: its movement field gives the ground speed (codes 1 to 124; 0 is
+// "no information"), the ground track comes with its own status bit, and the position decodes
+// in the surface zones, four times finer than the airborne ones.
+void ADSBTracker::procADSBSurfacePositionMsg(ADSBTarget* target,
+                                             const ADSBSurfacePositionMessage* msg) {
+    const unsigned long long time = msg->timeStamp();
+    target->setGroundStatus(ADSBTarget::ON_GROUND, time);
+    if (msg->movement())
+        target->setGroundSpeed(msg->groundSpeed(), time);
+    if (msg->headingValid())
+        target->setHeading(msg->heading(), time);
+    const bool odd = msg->cprFormat() == ODD;
+    target->setCPRSurface(odd, msg->cprLatitude(), msg->cprLongitude(), time);
+    updatePosition(target, true, odd, time);
+    target->updateQualityIndicators(msg->typeCode(), time);
+}
+
+void ADSBTracker::updatePosition(ADSBTarget* target, bool surface, bool odd,
+                                 unsigned long long time) {
+    using Slot = ADSBTarget::CPRSlot;
+    const Slot& even = surface ? target->cprSurfaceEven() : target->cprEven();
+    const Slot& oddSlot = surface ? target->cprSurfaceOdd() : target->cprOdd();
+    PositionSolver::Track track;
+    track.even = {{even.latitude, even.longitude}, even.time};
+    track.odd = {{oddSlot.latitude, oddSlot.longitude}, oddSlot.time};
+    track.positionValid = target->positionValid();
+    track.position = {target->latitude(), target->longitude()};
+    track.positionTime = target->positionLastUpdate();
+    track.positionOnSurface = target->positionOnSurface();
+    const PositionSolver::Report& current = odd ? track.odd : track.even;
+
+    const PositionSolver::Outcome outcome =
+        PositionSolver(_settings).solve(track, {current.cpr, time}, odd, surface);
+    if (!outcome.decoded)
+        return;
+    const unsigned address = target->icaoAddr();
+    switch (outcome.refusal) {
+        case PositionSolver::Refusal::NONE:
+            target->setPosition(outcome.position.latitude, outcome.position.longitude,
+                                outcome.time);
+            target->setPositionOnSurface(surface);
+            return;
+        case PositionSolver::Refusal::REFERENCE:
+            Log::log(Log::DEBUG, kSource,
+                     "Position of %.2X refused: %.1f NM from its local reference, beyond %.0f NM.",
+                     address, outcome.measure, outcome.limit);
+            break;
+        case PositionSolver::Refusal::DISAGREEMENT:
+            Log::log(Log::DEBUG, kSource,
+                     "Position of %.2X refused: global and local decoding %.3f NM apart.",
+                     address, outcome.measure);
+            break;
+        case PositionSolver::Refusal::RANGE:
+            Log::log(Log::DEBUG, kSource,
+                     "Position of %.2X refused: %.1f NM from the receiver, beyond %.1f NM.",
+                     address, outcome.measure, outcome.limit);
+            break;
+        case PositionSolver::Refusal::SPEED:
+            Log::log(Log::DEBUG, kSource,
+                     "Position of %.2X refused: %.0f kt from the last position, above %.0f kt.",
+                     address, outcome.measure, outcome.limit);
+            break;
+    }
+    target->countRefusedPosition(time);
 }
 
 void ADSBTracker::procADSBAirbornePositionMsgV1(ADSBTarget*, const ADSBAirbornePositionMessageV1*) {
@@ -459,6 +577,7 @@ const ADSBTarget* ADSBTracker::procTargetReport(const ADSBTargetReport* report) 
         target->copySquawk(report->squawk(), report->squawkLastUpdate());
     if (report->positionValid()) {
         target->setPosition(report->latitude(), report->longitude(), report->positionLastUpdate());
+        target->setPositionOnSurface(false);
     }
     if (report->signalAmplitudeValid()) {
         target->setSignalAmplitude(report->signalAmplitude(), report->signalAmplitudeLastUpdate());
@@ -466,6 +585,8 @@ const ADSBTarget* ADSBTracker::procTargetReport(const ADSBTargetReport* report) 
     if (report->altitudeBaroValid()) {
         updateTargetAltituteBaro(target, report->altitudeBaro(), report->altitudeBaroLastUpdate());
     }
+    if (report->altitudeGeoValid())
+        target->setAltitudeGeo(report->altitudeGeo(), report->altitudeGeoLastUpdate());
     if (report->groundSpeedValid())
         target->setGroundSpeed(report->groundSpeed(), report->groundSpeedLastUpdate());
     if (report->headingValid())

@@ -1,6 +1,7 @@
 #include "CPR.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace brannic {
@@ -16,6 +17,37 @@ constexpr int kZones = 15;           // NZ: latitude zones per quadrant
 int modulo(int a, int b) {
     const int r = a % b;
     return r < 0 ? r + b : r;
+}
+
+double modulo(double a, double b) {
+    return a - b * std::floor(a / b);
+}
+
+// Into (-180, 180].
+double foldLongitude(double longitude) {
+    longitude = modulo(longitude, 360.0);
+    return longitude > 180.0 ? longitude - 360.0 : longitude;
+}
+
+// The difference of two longitudes, folded into (-180, 180].
+double longitudeDifference(double a, double b) {
+    return foldLongitude(a - b);
+}
+
+constexpr double kEarthRadiusNM = 6371008.8 / 1852.0;
+constexpr double kRadians = 3.14159265358979323846 / 180.0;
+constexpr double kNMPerDegree = kEarthRadiusNM * kRadians;
+
+// cos(d degrees) for d = 0..90, rounded up a little: cos falls from 0 to 90 degrees, so the
+// entry of the whole degree below a latitude bounds the cosine of that latitude from above.
+const std::array<double, 91>& cosineCeiling() {
+    static const std::array<double, 91> table = [] {
+        std::array<double, 91> t{};
+        for (int d = 0; d <= 90; ++d)
+            t[d] = std::min(1.0, std::cos(d * kRadians) + 1e-12);
+        return t;
+    }();
+    return table;
 }
 
 }  // namespace
@@ -71,6 +103,91 @@ bool decodeGlobalAirborne(const Encoded& even, const Encoded& odd, bool oddIsNew
     latitude = lat;
     longitude = lon;
     return true;
+}
+
+bool decodeGlobalSurface(const Encoded& even, const Encoded& odd, bool oddIsNewer,
+                         const GeoPosition& reference, double& latitude, double& longitude) {
+    const double lat0 = even.latitude / kScale;
+    const double lat1 = odd.latitude / kScale;
+    const double lon0 = even.longitude / kScale;
+    const double lon1 = odd.longitude / kScale;
+
+    // As airborne, over a quarter of the circle: both latitudes come out in [0, 90], the
+    // northern solution; the southern one lies 90 degrees further south.
+    const int j = static_cast<int>(std::floor(59.0 * lat0 - 60.0 * lat1 + 0.5));
+    double rlat0 = (90.0 / (4 * kZones)) * (modulo(j, 60) + lat0);
+    double rlat1 = (90.0 / (4 * kZones - 1)) * (modulo(j, 59) + lat1);
+    const double newer = oddIsNewer ? rlat1 : rlat0;
+    if (std::fabs(newer - 90.0 - reference.latitude) < std::fabs(newer - reference.latitude)) {
+        rlat0 -= 90.0;
+        rlat1 -= 90.0;
+    }
+    const int zones = nl(rlat0);
+    if (zones != nl(rlat1))
+        return false;
+
+    const int m = static_cast<int>(std::floor(lon0 * (zones - 1) - lon1 * zones + 0.5));
+    const int ni = std::max(oddIsNewer ? zones - 1 : zones, 1);
+    const double base = (90.0 / ni) * (modulo(m, ni) + (oddIsNewer ? lon1 : lon0));
+    // Of the four longitudes 90 degrees apart, the one nearest the reference.
+    double best = foldLongitude(base);
+    for (int quadrant = 1; quadrant < 4; ++quadrant) {
+        const double candidate = foldLongitude(base + 90.0 * quadrant);
+        if (std::fabs(longitudeDifference(candidate, reference.longitude)) <
+            std::fabs(longitudeDifference(best, reference.longitude))) {
+            best = candidate;
+        }
+    }
+    latitude = oddIsNewer ? rlat1 : rlat0;
+    longitude = best;
+    return true;
+}
+
+bool decodeLocal(const Encoded& report, bool odd, bool surface, const GeoPosition& reference,
+                 GeoPosition& position) {
+    const double span = surface ? 90.0 : 360.0;
+    const int i = odd ? 1 : 0;
+    const double yz = report.latitude / kScale;
+    const double xz = report.longitude / kScale;
+
+    // The zone index that puts the report nearest the reference, in latitude and then in
+    // longitude with the zone width of that latitude.
+    const double dlat = span / (4 * kZones - i);
+    const double j = std::floor(reference.latitude / dlat) +
+                     std::floor(0.5 + modulo(reference.latitude, dlat) / dlat - yz);
+    const double latitude = dlat * (j + yz);
+    if (std::fabs(latitude) > 90.0)
+        return false;
+    const double dlon = span / std::max(nl(latitude) - i, 1);
+    const double m = std::floor(reference.longitude / dlon) +
+                     std::floor(0.5 + modulo(reference.longitude, dlon) / dlon - xz);
+    position = {latitude, foldLongitude(dlon * (m + xz))};
+    return true;
+}
+
+double distanceNM(const GeoPosition& a, const GeoPosition& b) {
+    const double p1 = a.latitude * kRadians;
+    const double p2 = b.latitude * kRadians;
+    const double dp = p2 - p1;
+    const double dl = longitudeDifference(b.longitude, a.longitude) * kRadians;
+    const double h = std::sin(dp / 2) * std::sin(dp / 2) +
+                     std::cos(p1) * std::cos(p2) * std::sin(dl / 2) * std::sin(dl / 2);
+    return 2.0 * kEarthRadiusNM * std::asin(std::min(1.0, std::sqrt(h)));
+}
+
+bool withinNM(const GeoPosition& a, const GeoPosition& b, double limit) {
+    const double dlat = std::fabs(a.latitude - b.latitude);
+    if (dlat * kNMPerDegree > limit)
+        return false;
+    // Longitudes within +-180 degrees: the shorter way round is at most 180 degrees.
+    double dlon = std::fabs(a.longitude - b.longitude);
+    if (dlon > 180.0)
+        dlon = 360.0 - dlon;
+    const double nearer = std::min(std::fabs(a.latitude), std::fabs(b.latitude));
+    const double cosine = cosineCeiling()[std::min(90, static_cast<int>(nearer))];
+    if ((dlat + cosine * dlon) * kNMPerDegree * (1 + 1e-9) <= limit)
+        return true;
+    return distanceNM(a, b) <= limit;
 }
 
 }  // namespace cpr

@@ -1,12 +1,20 @@
 #ifndef MODES_SRC_CPR_H
 #define MODES_SRC_CPR_H
 
-// Compact Position Reporting (CPR), 17-bit airborne encoding (DO-260B 2.2.3.2.3.7, ICAO Doc 9871
-// Appendix C): global decoding of an even/odd pair of positions.
+// Compact Position Reporting (CPR) of extended squitters (DO-260B 2.2.3.2.3.7 and A.1.7, ICAO
+// Doc 9871 Appendix C): global decoding of an even/odd pair of airborne or surface reports, and
+// local decoding of a single report relative to a reference position.
+//
+// Airborne reports divide the globe into 60 (even) or 59 (odd) latitude zones of 360 degrees
+// in all; surface reports use the same number of zones over 90 degrees, four times finer, so a
+// surface report is only unambiguous within a quarter of the globe and its global decode needs
+// a reference to pick the quadrant. A local decode is right when the reference lies within half
+// a zone of the true position: about 180 NM airborne, 45 NM on the surface.
 
 #include <array>
 #include <cstdint>
 
+#include <modes/GeoPosition.h>
 #include <modes/modes_export.h>
 
 namespace brannic {
@@ -44,6 +52,28 @@ struct Encoded {
 // 90 degrees (the two reports do not belong together). Longitudes come out in (-180, 180].
 MODES_EXPORT bool decodeGlobalAirborne(const Encoded& even, const Encoded& odd, bool oddIsNewer,
                                        double& latitude, double& longitude);
+
+// Global decode of an even and an odd surface report. Of the solutions in the four quadrants
+// (latitude north or south, longitude in steps of 90 degrees) the one nearest `reference` is
+// taken. False, outputs untouched, for a pair straddling a zone boundary.
+MODES_EXPORT bool decodeGlobalSurface(const Encoded& even, const Encoded& odd, bool oddIsNewer,
+                                      const GeoPosition& reference, double& latitude,
+                                      double& longitude);
+
+// Local decode of one report relative to `reference`: the position within half a zone of the
+// reference that the report encodes. False, output untouched, when the latitude comes out
+// beyond a pole (a reference near the pole and a report that does not belong to it).
+// Longitudes come out in (-180, 180].
+MODES_EXPORT bool decodeLocal(const Encoded& report, bool odd, bool surface,
+                              const GeoPosition& reference, GeoPosition& position);
+
+// Great-circle distance in nautical miles on a sphere of the earth's mean radius.
+MODES_EXPORT double distanceNM(const GeoPosition& a, const GeoPosition& b);
+
+// Whether distanceNM(a, b) <= limit, usually without trigonometry: the latitude difference
+// alone is a lower bound of the distance, and going along a meridian then along the parallel
+// nearer the equator gives an upper bound. Only distances between the two are computed.
+MODES_EXPORT bool withinNM(const GeoPosition& a, const GeoPosition& b, double limit);
 
 }  // namespace cpr
 }  // namespace modes

@@ -99,11 +99,30 @@ const Format& formatOf(const DFMessage& message) {
     return kFormats[message.downlinkFormat()];
 }
 
+// A long reply whose syndrome is one bit of its parity field: that bit (88 to 111) is inverted
+// in `reply` and reported in `pos`. False, nothing changed, for any other syndrome or a reply
+// too short to hold the field.
+bool parityFieldBit(std::string& reply, uint32_t computed, uint32_t received, uint8_t& pos) {
+    const uint32_t syndrome = (computed ^ received) & 0xFFFFFF;
+    if (syndrome == 0 || (syndrome & (syndrome - 1)) != 0 || reply.size() < 14)
+        return false;
+    unsigned bit = 111;  // the parity field's last bit carries the lowest syndrome bit
+    for (uint32_t s = syndrome; s > 1; s >>= 1)
+        --bit;
+    bits::flip(reply, bit);
+    pos = static_cast<uint8_t>(bit);
+    return true;
+}
+
 }  // namespace
 
 ModeSDecoder::ModeSDecoder() {
     static const std::string initialized = "Initialized.";
     Log::log(Log::INFO, source(), initialized);
+}
+
+void ModeSDecoder::setErrorRepair(ErrorRepair repair) {
+    _errorRepair = repair == REPAIR_NONE || repair == REPAIR_ONE_BIT ? repair : REPAIR_TWO_BITS;
 }
 
 ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const std::string& data) {
@@ -250,16 +269,31 @@ void ModeSDecoder::gradeAllCall(DFMessage& message, int64_t now) {
 
 // Brute force over one, then two inverted bits until the computed parity meets the received
 // PI. Each candidate is a real codeword, so the repaired reply is decoded again from scratch.
+//
+// A single inverted bit of the parity field itself leaves the 88 data bits as sent: the
+// syndrome (computed xor received parity) then has exactly one bit set, which no one or two
+// inverted data bits can produce (the code's distance is larger). Such a reply is taken as a
+// one-bit repair at that position; the searches themselves never change the parity field.
 ModeSMessage* ModeSDecoder::repair(DFMessage* message, const std::string& data, int64_t now) {
     const unsigned df = message->downlinkFormat();
     std::string copy = data;
     const uint32_t target = formatOf(*message).parityInterrogator(*message)->parity();
     uint8_t pos1 = 0;
     uint8_t pos2 = 0;
-    if (message->fixError1Bit(copy, pos1, target)) {
+    uint8_t corrected = 0;
+    if (_errorRepair != REPAIR_NONE && message->fixError1Bit(copy, pos1, target)) {
+        corrected = 1;
+    } else if (_errorRepair != REPAIR_NONE && parityFieldBit(copy, message->calculatedParity(),
+                                                             target, pos1)) {
+        corrected = 1;
+    } else if (_errorRepair == REPAIR_TWO_BITS &&
+               message->fixError2Bits(copy, pos1, pos2, target)) {
+        corrected = 2;
+    }
+    if (corrected == 1) {
         Log::log(Log::INFO, source(), "Fix 1 bit error in DF-%u message at %u.", df,
                  unsigned{pos1});
-    } else if (message->fixError2Bits(copy, pos1, pos2, target)) {
+    } else if (corrected == 2) {
         Log::log(Log::INFO, source(), "Fix 2 bits error in DF-%u message at %u and %u.", df,
                  unsigned{pos1}, unsigned{pos2});
     } else {
@@ -272,6 +306,7 @@ ModeSMessage* ModeSDecoder::repair(DFMessage* message, const std::string& data, 
         delete message;
         return nullptr;
     }
+    message->setCorrectedBits(corrected);
     grade(*message, now);
     return message;
 }

@@ -1,8 +1,11 @@
 #include <cmath>
+#include <iomanip>
+#include <random>
 
 #include <gtest/gtest.h>
 
 #include "CPR.h"
+#include "CPREncoder.h"
 
 namespace brannic {
 namespace modes {
@@ -107,6 +110,189 @@ TEST(CPRGlobal, SouthernAndWesternHemispheres) {
                                               false, lat, lon));
         EXPECT_NEAR(lat, p.lat, 1e-3);
         EXPECT_NEAR(lon, p.lon, 1e-3);
+    }
+}
+
+// Published single reports with the reference they were decoded against.
+TEST(CPRLocal, KnownReports) {
+    const struct {
+        const char* source;
+        cpr::Encoded report;
+        bool odd, surface;
+        GeoPosition reference;
+        double latitude, longitude, tolerance;
+    } rows[] = {
+        // "The 1090 MHz Riddle": 8D40621D58C382D690C8AC2863A7 against 52.258 N 3.918 E.
+        {"40621D even", {93000, 51372}, false, false, {52.258, 3.918}, 52.2572021484375,
+         3.91937255859375, 1e-9},
+        // 8D40058B58C901375147EFD09357 against 49 N 6 E, as its pair decodes it.
+        {"40058B even", {39848, 83951}, false, false, {49.0, 6.0}, 49.82410, 6.06785, 1e-5},
+        // A reference exactly on a latitude zone boundary (5 odd zones of 360/59 degrees) and
+        // a longitude 36 degrees off by a rounding error.
+        {"06A153 odd", {131006, 84612}, true, false, {30.508474576271183, 36.000000000000003},
+         30.50540, 33.44787, 1e-5},
+        // A surface report near Christchurch (southern and eastern) against the receiver.
+        {"C8200A odd surface", {64585, 67947}, true, true, {-43.496, 172.558}, -43.48564406572763,
+         172.53941672188895, 1e-7},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.source);
+        GeoPosition p{1234.5, 678.9};
+        ASSERT_TRUE(cpr::decodeLocal(row.report, row.odd, row.surface, row.reference, p));
+        EXPECT_NEAR(p.latitude, row.latitude, row.tolerance);
+        EXPECT_NEAR(p.longitude, row.longitude, row.tolerance);
+    }
+}
+
+TEST(CPRGlobal, KnownSurfacePair) {
+    // Even 8CC8200A3AC8F009BCDEF2 then odd 8FC8200A3AB8F5F893096B 1.2 s later, received near
+    // Christchurch (-43.496, 172.558): four quadrants and two hemispheres to choose from.
+    const cpr::Encoded even{1246, 57074};
+    const cpr::Encoded odd{64585, 67947};
+    double lat = 0, lon = 0;
+    ASSERT_TRUE(cpr::decodeGlobalSurface(even, odd, true, {-43.496, 172.558}, lat, lon));
+    EXPECT_NEAR(lat, -43.48564406572763, 1e-7);
+    EXPECT_NEAR(lon, 172.53941672188895, 1e-7);
+    // A reference in another quadrant picks the solution 90 degrees of longitude away.
+    ASSERT_TRUE(cpr::decodeGlobalSurface(even, odd, true, {-40.0, 80.0}, lat, lon));
+    EXPECT_NEAR(lat, -43.48564406572763, 1e-7);
+    EXPECT_NEAR(lon, 172.53941672188895 - 90, 1e-7);
+    // One in the northern hemisphere the northern solution, 90 degrees of latitude up (with
+    // the longitude zones of that latitude).
+    ASSERT_TRUE(cpr::decodeGlobalSurface(even, odd, true, {40.0, 170.0}, lat, lon));
+    EXPECT_NEAR(lat, -43.48564406572763 + 90, 1e-7);
+}
+
+// Encoding random positions with the transmitter's formulas and decoding them again: local
+// decoding against a reference within the unambiguous range, global decoding of the pair.
+TEST(CPRRoundTrip, RandomPositionsNearAReference) {
+    std::mt19937 random(2024);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    int airborneChecked = 0, surfaceChecked = 0;
+    for (int n = 0; n < 10000; ++n) {
+        // References all round the globe up to 80 degrees of latitude, the date line included;
+        // the aircraft within 170 NM (airborne) or 40 NM (surface) of it. Closer to the poles
+        // the longitude zones widen and so does the step (ZoneEdgesAndHemispheres).
+        const bool surface = n % 2 == 1;
+        const double refLat = -80.0 + 160.0 * unit(random);
+        const double refLon = -180.0 + 360.0 * unit(random);
+        const double range = (surface ? 40.0 : 170.0) * unit(random);
+        const double bearing = 2 * M_PI * unit(random);
+        const double lat = refLat + range * std::cos(bearing) / 60.0;
+        double lon = refLon + range * std::sin(bearing) / (60.0 * std::cos(lat * M_PI / 180));
+        lon = lon > 180 ? lon - 360 : lon <= -180 ? lon + 360 : lon;
+        if (cpr::distanceNM({refLat, refLon}, {lat, lon}) > (surface ? 44.0 : 175.0))
+            continue;  // near the poles a degree of longitude is short; keep within range
+        const bool odd = n % 4 >= 2;
+        const auto e = cprenc::encode(lat, lon, odd, surface);
+        GeoPosition p;
+        SCOPED_TRACE(testing::Message() << std::setprecision(12) << lat << ", " << lon << " ref "
+                                        << refLat << ", " << refLon << (surface ? " surface" : "")
+                                        << (odd ? " odd" : " even"));
+        ASSERT_TRUE(cpr::decodeLocal({int32_t(e.latitude), int32_t(e.longitude)}, odd, surface,
+                                     {refLat, refLon}, p));
+        const double error = cprenc::distanceMetres(lat, lon, p.latitude, p.longitude);
+        ASSERT_LT(error, surface ? 1.5 : 5.0);
+
+        // The pair of the same position decodes globally to the same place unless it straddles
+        // a zone boundary.
+        const auto even = cprenc::encode(lat, lon, false, surface);
+        const auto oddReport = cprenc::encode(lat, lon, true, surface);
+        double glat = 0, glon = 0;
+        const cpr::Encoded e0{int32_t(even.latitude), int32_t(even.longitude)};
+        const cpr::Encoded e1{int32_t(oddReport.latitude), int32_t(oddReport.longitude)};
+        const bool decoded = surface
+                                 ? cpr::decodeGlobalSurface(e0, e1, odd, {refLat, refLon}, glat, glon)
+                                 : cpr::decodeGlobalAirborne(e0, e1, odd, glat, glon);
+        if (decoded) {
+            ASSERT_LT(cprenc::distanceMetres(lat, lon, glat, glon), surface ? 1.5 : 5.0);
+            ASSERT_NEAR(glat, p.latitude, 1e-9);
+            ASSERT_NEAR(std::remainder(glon - p.longitude, 360.0), 0.0, 1e-9);
+        }
+        ++(surface ? surfaceChecked : airborneChecked);
+    }
+    EXPECT_GT(airborneChecked, 4900);
+    EXPECT_GT(surfaceChecked, 4900);
+}
+
+// Half the encoding step of a report at `lat`, in metres: the most a decode may be off.
+double halfStep(double lat, bool odd, bool surface) {
+    const double span = surface ? 90.0 : 360.0;
+    const double dlat = span / (60 - odd);
+    const double dlon = span / std::max(cprenc::nl(lat) - int(odd), 1);
+    const double metresPerDegree = 111320.0;
+    const double northSouth = dlat / 131072 * metresPerDegree / 2;
+    const double eastWest = dlon / 131072 * metresPerDegree * std::cos(lat * M_PI / 180) / 2;
+    return std::sqrt(northSouth * northSouth + eastWest * eastWest) + 0.01;
+}
+
+// Local decoding at the edges: a reference right on a zone boundary, positions half a zone
+// away in each direction, either side of the date line and the equator, near the poles (where
+// an odd report at NL 1 or 2 has one zone of 360 degrees, and a step of metres).
+TEST(CPRLocal, ZoneEdgesAndHemispheres) {
+    const struct {
+        double lat, lon, refLat, refLon;
+    } rows[] = {
+        {0.001, 0.001, -0.5, -0.5},       {-0.001, -0.001, 0.5, 0.5},
+        {6.0, 10.0, 4.0, 10.0},           {5.9999, 179.99, 6.0001, -179.99},
+        {-33.9425, 151.1786, -35, 150},   {40.6413, -73.7781, 42, -75},
+        {-22.81, -43.2506, -21, -45},     {64.13, -21.9406, 65, -20},
+        {86.9, 10.0, 86.0, 12.0},         {-87.5, 100.0, -86.5, 90.0},
+        {89.9, -170.0, 88.5, 175.0},      {-89.99, 45.0, -89.0, -135.0},
+        {30.508474576271183, 36.0, 30.5, 36.0},
+    };
+    for (const auto& row : rows) {
+        for (int odd = 0; odd < 2; ++odd) {
+            SCOPED_TRACE(testing::Message() << row.lat << ", " << row.lon << " ref " << row.refLat
+                                            << ", " << row.refLon << " odd " << odd);
+            const auto e = cprenc::encodeAirborne(row.lat, row.lon, odd);
+            GeoPosition p;
+            ASSERT_TRUE(cpr::decodeLocal({int32_t(e.latitude), int32_t(e.longitude)}, odd, false,
+                                         {row.refLat, row.refLon}, p));
+            EXPECT_LT(cprenc::distanceMetres(row.lat, row.lon, p.latitude, p.longitude),
+                      halfStep(row.lat, odd, false));
+            EXPECT_GT(p.longitude, -180.0);
+            EXPECT_LE(p.longitude, 180.0);
+        }
+    }
+}
+
+TEST(CPRLocal, ReferenceMoreThanHalfAZoneAwayGivesTheWrongZone) {
+    // The report is unambiguous only within half a zone (3 degrees of latitude airborne): a
+    // reference 4 degrees away puts the aircraft one zone off. This is why the tracker bounds
+    // the distance to its references.
+    const auto e = cprenc::encodeAirborne(52.0, 4.0, false);
+    GeoPosition p;
+    ASSERT_TRUE(cpr::decodeLocal({int32_t(e.latitude), int32_t(e.longitude)}, false, false,
+                                 {56.0, 4.0}, p));
+    EXPECT_NEAR(p.latitude, 58.0, 1e-3);
+}
+
+TEST(CPRDistance, KnownDistances) {
+    EXPECT_NEAR(cpr::distanceNM({0, 0}, {1, 0}), 60.04, 0.01);  // a degree of latitude
+    EXPECT_NEAR(cpr::distanceNM({51.5, 5.5}, {51.5, 5.5}), 0.0, 1e-12);
+    EXPECT_NEAR(cpr::distanceNM({0, 179.5}, {0, -179.5}), 60.04, 0.01);  // across the date line
+    EXPECT_NEAR(cpr::distanceNM({90, 0}, {-90, 0}), M_PI * 6371008.8 / 1852, 1e-6);
+}
+
+// The quick decision agrees with the exact distance everywhere, limits at the distance itself
+// included: random pairs of points from a few metres to a few hundred miles apart.
+TEST(CPRDistance, WithinAgreesWithTheExactDistance) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int n = 0; n < 200000; ++n) {
+        const GeoPosition a{-90 + 180 * unit(random), -180 + 360 * unit(random)};
+        const double spread = std::pow(10.0, -4 + 5 * unit(random));  // degrees
+        GeoPosition b{std::max(-90.0, std::min(90.0, a.latitude + spread * (unit(random) - 0.5))),
+                      a.longitude + spread * (unit(random) - 0.5)};
+        b.longitude = b.longitude > 180 ? b.longitude - 360 : b.longitude;
+        const double exact = cpr::distanceNM(a, b);
+        const double limits[] = {exact * (1 - 1e-6), exact * (1 + 1e-6), 60 * spread * unit(random)};
+        for (double limit : limits) {
+            ASSERT_EQ(cpr::withinNM(a, b, limit), exact <= limit)
+                << a.latitude << "," << a.longitude << " " << b.latitude << "," << b.longitude
+                << " exact " << exact << " limit " << limit;
+        }
     }
 }
 

@@ -410,6 +410,24 @@ TEST_F(ModeSDecoderTest, DamagedSquittersAreRepaired) {
          {33, 86},
          {"Parity check failed.", "Fix 2 bits error in DF-18 message at 33 and 86."},
          "DF18Message"},
+        // One inverted bit of the parity field: the data bits are as sent, so the reply is
+        // taken with its parity bit put right, as a one-bit repair.
+        {kDF17,
+         {100},
+         {"Parity check failed.", "Fix 1 bit error in DF-17 message at 100."},
+         "DF17Message"},
+        {kDF17,
+         {88},
+         {"Parity check failed.", "Fix 1 bit error in DF-17 message at 88."},
+         "DF17Message"},
+        {kDF17,
+         {111},
+         {"Parity check failed.", "Fix 1 bit error in DF-17 message at 111."},
+         "DF17Message"},
+        {df18,
+         {95},
+         {"Parity check failed.", "Fix 1 bit error in DF-18 message at 95."},
+         "DF18Message"},
     };
     for (const Row& row : rows) {
         std::string damaged = row.good;
@@ -425,6 +443,7 @@ TEST_F(ModeSDecoderTest, DamagedSquittersAreRepaired) {
         EXPECT_TRUE(message->valid());
         EXPECT_EQ(message->confidence(), ModeSMessage::FULL);
         EXPECT_EQ(message->icaoAddress(), kAddress);
+        EXPECT_EQ(message->correctedBits(), row.flips.size());
         ASSERT_EQ(log.lines.size(), row.logged.size());
         for (std::size_t i = 0; i < row.logged.size(); ++i)
             EXPECT_EQ(log.count(row.logged[i]), 1);
@@ -445,13 +464,13 @@ TEST_F(ModeSDecoderTest, SquittersBeyondRepairAreRefused) {
     std::string df18ThreeBits = squitter("90");
     for (unsigned pos : {20u, 50u, 70u})
         flipBit(df18ThreeBits, pos);
-    std::string badPI = kDF17;
-    flipBit(badPI, 100);  // the parity field itself is never repaired
+    std::string twoParityBits = kDF17;
+    flipBit(twoParityBits, 100);  // two bits of the parity field: no data bits repair that
+    flipBit(twoParityBits, 101);
     const Row rows[] = {
         {threeBits, "Unable to fix error in DF-17 message."},
         {df18ThreeBits, "Unable to fix error in DF-18 message."},
-        {badPI, "Unable to fix error in DF-17 message."},
-        {fromHex("8D4CA251204994B1C36E60A5343D"), "Unable to fix error in DF-17 message."},
+        {twoParityBits, "Unable to fix error in DF-17 message."},
         {kDF17.substr(0, 13), "Unable to fix error in DF-17 message."},  // too short to check
         {fromHex("88"), "Unable to fix error in DF-17 message."},
     };
@@ -461,6 +480,93 @@ TEST_F(ModeSDecoderTest, SquittersBeyondRepairAreRefused) {
         EXPECT_EQ(log.count(row.logged), 1) << toHex(row.data);
     }
     EXPECT_EQ(graded(df4()), ModeSMessage::LOW);
+}
+
+// Error-free replies carry no repair count; the textbook example of a corrupted squitter
+// (8D4CA251...: computed xor received parity 000010) has one inverted parity bit, 107.
+TEST_F(ModeSDecoderTest, RepairCountOfEachReply) {
+    const Msg clean = decode(kDF17);
+    ASSERT_NE(clean, nullptr);
+    EXPECT_EQ(clean->correctedBits(), 0);
+
+    LogCapture log;
+    const Msg textbook = decode(fromHex("8D4CA251204994B1C36E60A5343D"));
+    ASSERT_NE(textbook, nullptr);
+    EXPECT_EQ(textbook->correctedBits(), 1);
+    EXPECT_EQ(textbook->icaoAddress(), 0x4CA251u);
+    EXPECT_EQ(toHex(textbook->data()), "8D4CA251204994B1C36E60A5342D");
+    EXPECT_EQ(log.count("Fix 1 bit error in DF-17 message at 107."), 1);
+}
+
+// The repair setting: how many inverted bits a squitter may have and still be taken.
+TEST_F(ModeSDecoderTest, RepairSetting) {
+    auto damaged = [](std::vector<unsigned> flips) {
+        std::string data = kDF17;
+        for (unsigned pos : flips)
+            flipBit(data, pos);
+        return data;
+    };
+    const struct {
+        ModeSDecoder::ErrorRepair setting;
+        std::vector<unsigned> flips;
+        int corrected;  // -1: refused
+    } rows[] = {
+        {ModeSDecoder::REPAIR_NONE, {}, 0},
+        {ModeSDecoder::REPAIR_NONE, {40}, -1},
+        {ModeSDecoder::REPAIR_NONE, {100}, -1},
+        {ModeSDecoder::REPAIR_NONE, {12, 60}, -1},
+        {ModeSDecoder::REPAIR_ONE_BIT, {40}, 1},
+        {ModeSDecoder::REPAIR_ONE_BIT, {100}, 1},
+        {ModeSDecoder::REPAIR_ONE_BIT, {12, 60}, -1},
+        {ModeSDecoder::REPAIR_TWO_BITS, {40}, 1},
+        {ModeSDecoder::REPAIR_TWO_BITS, {100}, 1},
+        {ModeSDecoder::REPAIR_TWO_BITS, {12, 60}, 2},
+        {ModeSDecoder::REPAIR_TWO_BITS, {12, 60, 77}, -1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "setting " << row.setting << " flips "
+                                        << row.flips.size() << " " << toHex(damaged(row.flips)));
+        ModeSDecoder fresh;
+        decoder = fresh;
+        decoder.setErrorRepair(row.setting);
+        EXPECT_EQ(decoder.errorRepair(), row.setting);
+        LogCapture log;
+        const Msg message = decode(damaged(row.flips));
+        if (row.corrected < 0) {
+            EXPECT_EQ(message, nullptr);
+            EXPECT_EQ(log.count("Unable to fix error in DF-17 message."), 1);
+            EXPECT_EQ(graded(df4()), ModeSMessage::LOW);  // nothing confirmed
+        } else {
+            ASSERT_NE(message, nullptr);
+            EXPECT_EQ(message->data(), kDF17);
+            EXPECT_EQ(message->correctedBits(), row.corrected);
+            EXPECT_EQ(message->confidence(), ModeSMessage::FULL);
+        }
+    }
+    // The default repairs two bits; a value outside the enumeration means the same.
+    EXPECT_EQ(ModeSDecoder().errorRepair(), ModeSDecoder::REPAIR_TWO_BITS);
+    decoder.setErrorRepair(static_cast<ModeSDecoder::ErrorRepair>(7));
+    EXPECT_EQ(decoder.errorRepair(), ModeSDecoder::REPAIR_TWO_BITS);
+}
+
+// The searches themselves keep their answers: neither finds data bits for a syndrome of one
+// parity-field bit, on any of the 24 bits.
+TEST_F(ModeSDecoderTest, ParityFieldBitsAreNotFoundByTheSearches) {
+    for (unsigned pos = 88; pos < 112; ++pos) {
+        std::string data = kDF17;
+        flipBit(data, pos);
+        DF17Message message;
+        ASSERT_FALSE(message.decode(data));
+        const uint32_t received = message.constFieldPI().parity();
+        uint8_t p1 = 0, p2 = 0;
+        std::string copy = data;
+        EXPECT_FALSE(message.fixError1Bit(copy, p1, received)) << pos;
+        EXPECT_FALSE(message.fixError2Bits(copy, p1, p2, received)) << pos;
+        EXPECT_EQ(copy, data);
+        const Msg repaired = decode(data);
+        ASSERT_NE(repaired, nullptr) << pos;
+        EXPECT_EQ(repaired->data(), kDF17);
+    }
 }
 
 TEST_F(ModeSDecoderTest, RepairThatChangesTheFormatFailsToDecode) {

@@ -32,6 +32,13 @@ public:
     int32_t verticalRate() const { return _verticalRate; }  // feet per minute, positive up
     AltitudeSource verticalRateSource() const { return _verticalRateSource; }
 
+    // Whether the message carries the value at all: a velocity component or the vertical rate
+    // of 0 means "no information" (DO-260B), for which groundSpeed(), heading() and
+    // verticalRate() read 0. A ground speed of exactly 0 has no track angle either.
+    bool groundSpeedValid() const { return _groundSpeedValid; }
+    bool headingValid() const { return _groundSpeedValid && _groundSpeed > 0; }
+    bool verticalRateValid() const { return _verticalRateValid; }
+
     // "GROUND_SPEED" and so on; "UNKNOWN" outside the enumeration.
     static const std::string& velocityTypeName(AirborneVelocityType type);
 
@@ -45,6 +52,8 @@ private:
     double _heading = 0;
     AltitudeSource _verticalRateSource = BARO;
     int32_t _verticalRate = 0;
+    bool _groundSpeedValid = false;
+    bool _verticalRateValid = false;
 };
 
 }  // namespace modes

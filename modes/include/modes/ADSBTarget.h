@@ -7,7 +7,9 @@
 
 #include <modes/ADSBMessageType.h>
 #include <modes/DownlinkFormat.h>
+#include <modes/GeoPosition.h>
 #include <modes/MOPSVersion.h>
+#include <modes/TimedValue.h>
 #include <modes/modes_export.h>
 
 namespace brannic {
@@ -44,116 +46,123 @@ public:
 
     // Eight characters with the trailing spaces of the identification message; empty until
     // the first identification.
-    std::string callsign() const { return _callsign; }
-    uint64_t callsignLastUpdate() const { return _callsignLastUpdate; }
-    uint64_t callsignLastChange() const { return _callsignLastChange; }
+    std::string callsign() const { return _callsign.value(); }
+    uint64_t callsignLastUpdate() const { return _callsign.lastUpdate(); }
+    uint64_t callsignLastChange() const { return _callsign.lastChange(); }
 
-    uint8_t emitterCategory() const { return _emitterCategory; }
-    bool emitterCategoryValid() const { return _emitterCategoryLastChange > 0; }
-    uint64_t emitterCategoryLastUpdate() const { return _emitterCategoryLastUpdate; }
-    uint64_t emitterCategoryLastChange() const { return _emitterCategoryLastChange; }
+    uint8_t emitterCategory() const { return _emitterCategory.value(); }
+    bool emitterCategoryValid() const { return _emitterCategory.valid(); }
+    uint64_t emitterCategoryLastUpdate() const { return _emitterCategory.lastUpdate(); }
+    uint64_t emitterCategoryLastChange() const { return _emitterCategory.lastChange(); }
 
-    uint32_t squawk() const { return _squawk; }
-    bool squawkValid() const { return _squawkLastUpdate > 0; }
-    uint64_t squawkLastUpdate() const { return _squawkLastUpdate; }
-    uint64_t squawkLastChange() const { return _squawkLastChange; }
+    uint32_t squawk() const { return _squawk.value(); }
+    bool squawkValid() const { return _squawk.valid(); }
+    uint64_t squawkLastUpdate() const { return _squawk.lastUpdate(); }
+    uint64_t squawkLastChange() const { return _squawk.lastChange(); }
 
-    double latitude() const { return _latitude; }
-    double longitude() const { return _longitude; }
-    bool positionValid() const { return _positionLastUpdate > 0; }
-    uint64_t positionLastUpdate() const { return _positionLastUpdate; }
+    double latitude() const { return _position.value().latitude; }
+    double longitude() const { return _position.value().longitude; }
+    bool positionValid() const { return _position.valid(); }
+    uint64_t positionLastUpdate() const { return _position.lastUpdate(); }
 
-    uint8_t signalAmplitude() const { return _signalAmplitude; }
-    bool signalAmplitudeValid() const { return _signalAmplitudeLastUpdate > 0; }
-    uint64_t signalAmplitudeLastUpdate() const { return _signalAmplitudeLastUpdate; }
+    uint8_t signalAmplitude() const { return _signalAmplitude.value(); }
+    bool signalAmplitudeValid() const { return _signalAmplitude.valid(); }
+    uint64_t signalAmplitudeLastUpdate() const { return _signalAmplitude.lastUpdate(); }
 
-    int32_t altitudeBaro() const { return _altitudeBaro; }
-    bool altitudeBaroValid() const { return _altitudeBaroLastUpdate > 0; }
-    uint64_t altitudeBaroLastUpdate() const { return _altitudeBaroLastUpdate; }
+    int32_t altitudeBaro() const { return _altitudeBaro.value(); }
+    bool altitudeBaroValid() const { return _altitudeBaro.valid(); }
+    uint64_t altitudeBaroLastUpdate() const { return _altitudeBaro.lastUpdate(); }
 
-    double groundSpeed() const { return _groundSpeed; }
-    bool groundSpeedValid() const { return _groundSpeedLastUpdate > 0; }
-    uint64_t groundSpeedLastUpdate() const { return _groundSpeedLastUpdate; }
+    // Geometric altitude, feet: the GNSS height above the ellipsoid of airborne positions with
+    // type codes 20 to 22. Not a pressure altitude, so never a flight level.
+    int32_t altitudeGeo() const { return _altitudeGeo.value(); }
+    bool altitudeGeoValid() const { return _altitudeGeo.valid(); }
+    uint64_t altitudeGeoLastUpdate() const { return _altitudeGeo.lastUpdate(); }
+
+    double groundSpeed() const { return _groundSpeed.value(); }
+    bool groundSpeedValid() const { return _groundSpeed.valid(); }
+    uint64_t groundSpeedLastUpdate() const { return _groundSpeed.lastUpdate(); }
 
     // Valid from the first heading on, whatever its time: a heading is never withdrawn.
-    double heading() const { return _heading; }
-    bool headingValid() const { return _headingValid; }
-    uint64_t headingLastUpdate() const { return _headingLastUpdate; }
+    double heading() const { return _heading.value(); }
+    bool headingValid() const { return _heading.valid(); }
+    uint64_t headingLastUpdate() const { return _heading.lastUpdate(); }
 
-    int32_t verticalRateBaro() const { return _verticalRateBaro; }
-    bool verticalRateBaroValid() const { return _verticalRateBaroLastUpdate > 0; }
-    uint64_t verticalRateBaroLastUpdate() const { return _verticalRateBaroLastUpdate; }
+    int32_t verticalRateBaro() const { return _verticalRateBaro.value(); }
+    bool verticalRateBaroValid() const { return _verticalRateBaro.valid(); }
+    uint64_t verticalRateBaroLastUpdate() const { return _verticalRateBaro.lastUpdate(); }
 
     // Capability (CA) of the all-call reply DF11.
-    uint8_t transponderCommCapability() const { return _transponderCommCapability; }
-    bool transponderCommCapabilityValid() const { return _transponderCommCapabilityLastUpdate > 0; }
+    uint8_t transponderCommCapability() const { return _transponderCommCapability.value(); }
+    bool transponderCommCapabilityValid() const { return _transponderCommCapability.valid(); }
     uint64_t transponderCommCapabilityLastUpdate() const {
-        return _transponderCommCapabilityLastUpdate;
+        return _transponderCommCapability.lastUpdate();
     }
 
-    GroundStatus groundStatus() const { return _groundStatus; }
-    bool groundStatusValid() const { return _groundStatusLastUpdate > 0; }
-    uint64_t groundStatusLastUpdate() const { return _groundStatusLastUpdate; }
-    uint64_t groundStatusLastChange() const { return _groundStatusLastChange; }
+    GroundStatus groundStatus() const { return _groundStatus.value(); }
+    bool groundStatusValid() const { return _groundStatus.valid(); }
+    uint64_t groundStatusLastUpdate() const { return _groundStatus.lastUpdate(); }
+    uint64_t groundStatusLastChange() const { return _groundStatus.lastChange(); }
 
-    bool spiStatus() const { return _spiStatus; }
-    bool spiStatusValid() const { return _spiStatusLastUpdate > 0; }
-    uint64_t spiStatusLastUpdate() const { return _spiStatusLastUpdate; }
-    uint64_t spiStatusLastChange() const { return _spiStatusLastChange; }
+    bool spiStatus() const { return _spiStatus.value(); }
+    bool spiStatusValid() const { return _spiStatus.valid(); }
+    uint64_t spiStatusLastUpdate() const { return _spiStatus.lastUpdate(); }
+    uint64_t spiStatusLastChange() const { return _spiStatus.lastChange(); }
 
-    bool alertStatus() const { return _alertStatus; }
-    bool alertStatusValid() const { return _alertStatusLastUpdate > 0; }
-    uint64_t alertStatusLastUpdate() const { return _alertStatusLastUpdate; }
-    uint64_t alertStatusLastChange() const { return _alertStatusLastChange; }
+    bool alertStatus() const { return _alertStatus.value(); }
+    bool alertStatusValid() const { return _alertStatus.valid(); }
+    uint64_t alertStatusLastUpdate() const { return _alertStatus.lastUpdate(); }
+    uint64_t alertStatusLastChange() const { return _alertStatus.lastChange(); }
 
-    // Version 0 and assumed until an operational status message says otherwise.
-    MOPSVersion mopsVersion() const { return _mopsVersion; }
+    // Version 0 and assumed until an operational status message says otherwise. The times
+    // cover both the version and the confirmed flag.
+    MOPSVersion mopsVersion() const { return _mopsVersion.value(); }
     bool mopsVersionAssumed() const { return !_mopsVersionConfirmed; }
     bool mopsVersionConfirmed() const { return _mopsVersionConfirmed; }
-    uint64_t mopsVersionLastUpdate() const { return _mopsVersionLastUpdate; }
-    uint64_t mopsVersionLastChange() const { return _mopsVersionLastChange; }
+    uint64_t mopsVersionLastUpdate() const { return _mopsVersion.lastUpdate(); }
+    uint64_t mopsVersionLastChange() const { return _mopsVersion.lastChange(); }
 
-    uint8_t nucp() const { return _nucp; }
-    bool nucpValid() const { return _nucpLastUpdate > 0; }
-    uint64_t nucpLastUpdate() const { return _nucpLastUpdate; }
-    uint64_t nucpLastChange() const { return _nucpLastChange; }
+    uint8_t nucp() const { return _nucp.value(); }
+    bool nucpValid() const { return _nucp.valid(); }
+    uint64_t nucpLastUpdate() const { return _nucp.lastUpdate(); }
+    uint64_t nucpLastChange() const { return _nucp.lastChange(); }
 
     // NUCr only exists in DO-260 (version 0); later versions report NACv instead.
-    uint8_t nucr() const { return _nucr; }
-    bool nucrValid() const { return _mopsVersion == MOPS_V0 && _nucrLastUpdate > 0; }
-    uint64_t nucrLastUpdate() const { return _nucrLastUpdate; }
-    uint64_t nucrLastChange() const { return _nucrLastChange; }
+    uint8_t nucr() const { return _nucr.value(); }
+    bool nucrValid() const { return mopsVersion() == MOPS_V0 && _nucr.valid(); }
+    uint64_t nucrLastUpdate() const { return _nucr.lastUpdate(); }
+    uint64_t nucrLastChange() const { return _nucr.lastChange(); }
 
-    uint8_t nic() const { return _nic; }
-    bool nicValid() const { return _nicLastUpdate > 0; }
-    uint64_t nicLastUpdate() const { return _nicLastUpdate; }
-    uint64_t nicLastChange() const { return _nicLastChange; }
+    uint8_t nic() const { return _nic.value(); }
+    bool nicValid() const { return _nic.valid(); }
+    uint64_t nicLastUpdate() const { return _nic.lastUpdate(); }
+    uint64_t nicLastChange() const { return _nic.lastChange(); }
 
     // NIC supplement A exists from DO-260A (version 1), B and C from DO-260B (version 2).
-    bool nicSupplementA() const { return _nicSupplementA; }
-    bool nicSupplementAValid() const { return _mopsVersion >= MOPS_V1 && _nicSuppALastUpdate > 0; }
-    uint64_t nicSuppALastUpdate() const { return _nicSuppALastUpdate; }
-    bool nicSupplementB() const { return _nicSupplementB; }
-    bool nicSupplementBValid() const { return _mopsVersion >= MOPS_V2 && _nicSuppBLastUpdate > 0; }
-    uint64_t nicSuppBLastUpdate() const { return _nicSuppBLastUpdate; }
-    bool nicSupplementC() const { return _nicSupplementC; }
-    bool nicSupplementCValid() const { return _mopsVersion >= MOPS_V2 && _nicSuppCLastUpdate > 0; }
-    uint64_t nicSuppCLastUpdate() const { return _nicSuppCLastUpdate; }
+    bool nicSupplementA() const { return _nicSupplementA.value(); }
+    bool nicSupplementAValid() const { return mopsVersion() >= MOPS_V1 && _nicSupplementA.valid(); }
+    uint64_t nicSuppALastUpdate() const { return _nicSupplementA.lastUpdate(); }
+    bool nicSupplementB() const { return _nicSupplementB.value(); }
+    bool nicSupplementBValid() const { return mopsVersion() >= MOPS_V2 && _nicSupplementB.valid(); }
+    uint64_t nicSuppBLastUpdate() const { return _nicSupplementB.lastUpdate(); }
+    bool nicSupplementC() const { return _nicSupplementC.value(); }
+    bool nicSupplementCValid() const { return mopsVersion() >= MOPS_V2 && _nicSupplementC.valid(); }
+    uint64_t nicSuppCLastUpdate() const { return _nicSupplementC.lastUpdate(); }
 
-    uint8_t pic() const { return _pic; }
-    bool picValid() const { return _picLastUpdate > 0; }
-    uint64_t picLastUpdate() const { return _picLastUpdate; }
-    uint64_t picLastChange() const { return _picLastChange; }
+    uint8_t pic() const { return _pic.value(); }
+    bool picValid() const { return _pic.valid(); }
+    uint64_t picLastUpdate() const { return _pic.lastUpdate(); }
+    uint64_t picLastChange() const { return _pic.lastChange(); }
 
-    uint8_t nacp() const { return _nacp; }
-    bool nacpValid() const { return _nacpLastChange > 0; }
-    uint64_t nacpLastUpdate() const { return _nacpLastUpdate; }
-    uint64_t nacpLastChange() const { return _nacpLastChange; }
+    uint8_t nacp() const { return _nacp.value(); }
+    bool nacpValid() const { return _nacp.valid(); }
+    uint64_t nacpLastUpdate() const { return _nacp.lastUpdate(); }
+    uint64_t nacpLastChange() const { return _nacp.lastChange(); }
 
-    uint8_t sil() const { return _sil; }
-    bool silValid() const { return _silLastChange > 0; }
-    uint64_t silLastUpdate() const { return _silLastUpdate; }
-    uint64_t silLastChange() const { return _silLastChange; }
+    uint8_t sil() const { return _sil.value(); }
+    bool silValid() const { return _sil.valid(); }
+    uint64_t silLastUpdate() const { return _sil.lastUpdate(); }
+    uint64_t silLastChange() const { return _sil.lastChange(); }
 
     // Replies counted for one downlink format (0 for a value outside DF_0..DF_24), and the sum
     // over all 25 formats.
@@ -161,6 +170,9 @@ public:
     uint32_t statisticDfMsgCount() const;
     // ADS-B messages counted for one kind (0 for a value outside the enumeration).
     uint32_t statisticADSBMsgCount(ADSBMessageType type) const;
+    // Positions decoded for this target but refused: local and global decoding disagreed, or
+    // the position was too far from the receiver or too far from the last one.
+    uint32_t statisticRefusedPositionCount() const { return _statisticRefusedPositions; }
     bool statisticValid() { return _statisticLastUpdate > 0; }
     uint64_t statisticLastUpdate() const { return _statisticLastUpdate; }
 
@@ -198,6 +210,7 @@ private:
     void setPosition(double latitude, double longitude, uint64_t time);
     void setSignalAmplitude(uint8_t amplitude, uint64_t time);
     void setAltitudeBaro(int32_t altitude, uint64_t time);
+    void setAltitudeGeo(int32_t altitude, uint64_t time);
     void setGroundSpeed(double speed, uint64_t time);
     void setHeading(double heading, uint64_t time);  // also makes the heading valid
     void setVerticalRateBaro(int32_t rate, uint64_t time);
@@ -214,20 +227,36 @@ private:
     void setMOPSVersionAssumed(uint64_t time);
     void setMOPSVersionConfirmed(uint64_t time);
 
-    // The two most recent CPR-encoded positions, one per format (odd and even), that the
-    // tracker pairs for a globally unambiguous decode.
+    // The two most recent CPR-encoded airborne positions, one per format (odd and even),
+    // that the tracker pairs for a globally unambiguous decode; and the same for surface
+    // positions, which are encoded in zones a quarter the size and never pair with airborne
+    // ones. A slot's time is 0 until it is filled.
+    struct CPRSlot {
+        int32_t latitude = 0;
+        int32_t longitude = 0;
+        uint64_t time = 0;
+    };
     void setCPROdd(int32_t latitude, int32_t longitude, uint64_t time);
     void setCPREven(int32_t latitude, int32_t longitude, uint64_t time);
-    // Global CPR decode of the odd and even slots; the newer slot gives the position (odd on a
-    // tie), timed by the newer slot. False, leaving the position as it was, when the pair
-    // straddles a longitude-zone boundary. The caller checks that the slots are close in time.
+    void setCPRSurface(bool odd, int32_t latitude, int32_t longitude, uint64_t time);
+    // Global CPR decode of the odd and even airborne slots; the newer slot gives the position
+    // (odd on a tie), timed by the newer slot. False, leaving the position as it was, when the
+    // pair straddles a longitude-zone boundary. The caller checks that the slots are close in
+    // time.
     bool decodeCPRPosition();
-    int32_t cprOddLatitude() const { return _cprOddLatitude; }
-    int32_t cprOddLongitude() const { return _cprOddLongitude; }
-    uint64_t cprOddTime() const { return _cprOddTime; }
-    int32_t cprEvenLatitude() const { return _cprEvenLatitude; }
-    int32_t cprEvenLongitude() const { return _cprEvenLongitude; }
-    uint64_t cprEvenTime() const { return _cprEvenTime; }
+    const CPRSlot& cprOdd() const { return _cprOdd; }
+    const CPRSlot& cprEven() const { return _cprEven; }
+    const CPRSlot& cprSurfaceOdd() const { return _cprSurfaceOdd; }
+    const CPRSlot& cprSurfaceEven() const { return _cprSurfaceEven; }
+    uint64_t cprOddTime() const { return _cprOdd.time; }
+    uint64_t cprEvenTime() const { return _cprEven.time; }
+
+    // Whether the position was last set from a surface position message.
+    bool positionOnSurface() const { return _positionOnSurface; }
+    void setPositionOnSurface(bool onSurface) { _positionOnSurface = onSurface; }
+
+    // One more refused position in the statistics.
+    void countRefusedPosition(uint64_t time);
 
     // Derives NUCp, NIC and PIC (and for version 0 also NACp and SIL) from the type code of an
     // airborne position message, the version and the NIC supplements received so far. A
@@ -247,98 +276,44 @@ private:
     uint64_t _lastUpdate = 0;
     uint32_t _icaoAddr = 0;
 
-    std::string _callsign;
-    uint64_t _callsignLastUpdate = 0;
-    uint64_t _callsignLastChange = 0;
+    TimedValue<std::string> _callsign;
+    TimedValue<uint8_t, Validity::BY_CHANGE> _emitterCategory;
+    TimedValue<uint32_t> _squawk;
 
-    uint8_t _emitterCategory = 0;
-    uint64_t _emitterCategoryLastUpdate = 0;
-    uint64_t _emitterCategoryLastChange = 0;
+    CPRSlot _cprOdd;
+    CPRSlot _cprEven;
+    CPRSlot _cprSurfaceOdd;
+    CPRSlot _cprSurfaceEven;
 
-    uint32_t _squawk = 0;
-    uint64_t _squawkLastUpdate = 0;
-    uint64_t _squawkLastChange = 0;
+    TimedValue<GeoPosition> _position;
+    bool _positionOnSurface = false;
+    TimedValue<uint8_t> _signalAmplitude;
+    TimedValue<int32_t> _altitudeBaro;
+    TimedValue<int32_t> _altitudeGeo;
+    TimedValue<double> _groundSpeed;
+    TimedValue<double, Validity::BY_FLAG> _heading;
+    TimedValue<int32_t> _verticalRateBaro;
+    TimedValue<uint8_t> _transponderCommCapability;
+    TimedValue<GroundStatus> _groundStatus;
+    TimedValue<bool> _spiStatus;
+    TimedValue<bool> _alertStatus;
 
-    int32_t _cprOddLatitude = 0;
-    int32_t _cprOddLongitude = 0;
-    uint64_t _cprOddTime = 0;
-    int32_t _cprEvenLatitude = 0;
-    int32_t _cprEvenLongitude = 0;
-    uint64_t _cprEvenTime = 0;
-
-    double _latitude = 0.0;
-    double _longitude = 0.0;
-    uint64_t _positionLastUpdate = 0;
-
-    uint8_t _signalAmplitude = 0;
-    uint64_t _signalAmplitudeLastUpdate = 0;
-
-    int32_t _altitudeBaro = 0;
-    uint64_t _altitudeBaroLastUpdate = 0;
-
-    double _groundSpeed = 0.0;
-    uint64_t _groundSpeedLastUpdate = 0;
-
-    double _heading = 0.0;
-    bool _headingValid = false;
-    uint64_t _headingLastUpdate = 0;
-
-    int32_t _verticalRateBaro = 0;
-    uint64_t _verticalRateBaroLastUpdate = 0;
-
-    uint8_t _transponderCommCapability = 0;
-    uint64_t _transponderCommCapabilityLastUpdate = 0;
-
-    GroundStatus _groundStatus = UNKNOWN;
-    uint64_t _groundStatusLastUpdate = 0;
-    uint64_t _groundStatusLastChange = 0;
-
-    bool _spiStatus = false;
-    uint64_t _spiStatusLastUpdate = 0;
-    uint64_t _spiStatusLastChange = 0;
-
-    bool _alertStatus = false;
-    uint64_t _alertStatusLastUpdate = 0;
-    uint64_t _alertStatusLastChange = 0;
-
-    MOPSVersion _mopsVersion = MOPS_V0;
+    TimedValue<MOPSVersion> _mopsVersion;
     bool _mopsVersionConfirmed = false;
-    uint64_t _mopsVersionLastUpdate = 0;
-    uint64_t _mopsVersionLastChange = 0;
 
-    uint8_t _nucp = 0;
-    uint64_t _nucpLastUpdate = 0;
-    uint64_t _nucpLastChange = 0;
-
-    uint8_t _nucr = 0;
-    uint64_t _nucrLastUpdate = 0;
-    uint64_t _nucrLastChange = 0;
-
-    uint8_t _nic = 0;
-    uint64_t _nicLastUpdate = 0;
-    uint64_t _nicLastChange = 0;
-
-    bool _nicSupplementA = false;
-    uint64_t _nicSuppALastUpdate = 0;
-    bool _nicSupplementB = false;
-    uint64_t _nicSuppBLastUpdate = 0;
-    bool _nicSupplementC = false;
-    uint64_t _nicSuppCLastUpdate = 0;
-
-    uint8_t _pic = 0;
-    uint64_t _picLastUpdate = 0;
-    uint64_t _picLastChange = 0;
-
-    uint8_t _nacp = 0;
-    uint64_t _nacpLastUpdate = 0;
-    uint64_t _nacpLastChange = 0;
-
-    uint8_t _sil = 0;
-    uint64_t _silLastUpdate = 0;
-    uint64_t _silLastChange = 0;
+    TimedValue<uint8_t> _nucp;
+    TimedValue<uint8_t> _nucr;
+    TimedValue<uint8_t> _nic;
+    TimedValue<bool> _nicSupplementA;
+    TimedValue<bool> _nicSupplementB;
+    TimedValue<bool> _nicSupplementC;
+    TimedValue<uint8_t> _pic;
+    TimedValue<uint8_t, Validity::BY_CHANGE> _nacp;
+    TimedValue<uint8_t, Validity::BY_CHANGE> _sil;
 
     std::array<uint32_t, kDownlinkFormatCount> _statisticDf{};
     std::array<uint32_t, kADSBMessageTypeCount> _statisticADSB{};
+    uint32_t _statisticRefusedPositions = 0;
     uint64_t _statisticLastUpdate = 0;
 };
 

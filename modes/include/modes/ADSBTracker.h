@@ -8,6 +8,7 @@
 
 #include <modes/ADSBDecoder.h>
 #include <modes/ADSBTarget.h>
+#include <modes/ADSBTrackerSettings.h>
 #include <modes/modes_export.h>
 
 namespace brannic {
@@ -35,14 +36,17 @@ class ADSBAirborneVelocityMessageV0;
 class ADSBAirborneVelocityMessageV1;
 class ADSBAirborneVelocityMessageV2;
 class ADSBAircraftOperationalStatusMessage;
+class ADSBSurfacePositionMessage;
 
 // Keeps one ADSBTarget per 24-bit ICAO aircraft address and updates it from decoded Mode S
 // replies (procModeSMsg) or from externally tracked target reports (procTargetReport).
 //
 // Every update takes its time from the reply or report that causes it, never from a clock.
 // Airborne positions come from global CPR decoding of an even and an odd position report
-// received within 10 s of each other. Targets carry track numbers from 1 to 4095, handed out
-// in turn and skipping numbers in use.
+// received within 10 s of each other; the settings (ADSBTrackerSettings) add local decoding,
+// surface positions, plausibility checks and a guard against targets made up from repaired
+// noise. Every refused position is logged (DEBUG) and counted in the target's statistics.
+// Targets carry track numbers from 1 to 4095, handed out in turn and skipping numbers in use.
 //
 // Copies and moves are offered: a copy owns targets of its own (targets are held by value).
 // Not thread-safe.
@@ -82,8 +86,18 @@ public:
     void setAltituteBaroChecking(bool enabled, unsigned int windowSeconds,
                                  unsigned int maxJumpFeet);
 
+    // Position and target-creation measures. Returns false and keeps the settings in force
+    // when a value is out of its domain: a receiver position off the globe (latitude beyond
+    // +-90 or longitude beyond +-180 degrees, or not a number) or a negative or non-numeric
+    // limit. Applies to the next reply; targets keep what they have.
+    bool setSettings(const ADSBTrackerSettings& settings);
+    const ADSBTrackerSettings& settings() const { return _settings; }
+
 private:
     ADSBTarget* createTarget(unsigned int icao);
+    // The target of a reply's address, created if need be, unless the reply needed repair and
+    // new targets must come from error-free replies (then null for an unknown address).
+    ADSBTarget* targetOf(const ModeSMessage& msg);
     ADSBTarget* findTarget(unsigned int icao);
     const ADSBTarget* findConstTarget(unsigned int icao) const;
     unsigned int getNextTrackId();
@@ -125,6 +139,11 @@ private:
                                        const ADSBAirborneVelocityMessageV2* msg);
     void procADSBAircraftOperationalStatusMsg(ADSBTarget* target,
                                               const ADSBAircraftOperationalStatusMessage* msg);
+    void procADSBSurfacePositionMsg(ADSBTarget* target, const ADSBSurfacePositionMessage* msg);
+
+    // Decides the position after a CPR report of the given kind and format (already in the
+    // target's slots) under the settings, and sets it or logs and counts the refusal.
+    void updatePosition(ADSBTarget* target, bool surface, bool odd, unsigned long long time);
 
     bool updateTargetAltituteBaro(ADSBTarget* target, int altitude, unsigned long long time);
 
@@ -137,6 +156,8 @@ private:
     bool _altitudeCheck = false;
     unsigned int _altitudeCheckWindow = 4;
     unsigned int _altitudeCheckMaxJump = 150;
+    ADSBTrackerSettings _settings;
+    bool _positionChecks = false;  // any position measure on
 };
 
 }  // namespace modes

@@ -28,8 +28,21 @@ class DFMessage;
 // The tables only grow: an entry stays for the decoder's lifetime. Not thread-safe.
 class MODES_EXPORT ModeSDecoder {
 public:
+    // How far extended squitters that fail their parity check are repaired. Two inverted bits
+    // are repaired by default; the search finds a codeword for about one noise frame in 2,700,
+    // which then confirms an address that does not exist.
+    enum ErrorRepair : int32_t {
+        REPAIR_NONE = 0,      // only replies that pass their parity check
+        REPAIR_ONE_BIT = 1,   // one inverted bit
+        REPAIR_TWO_BITS = 2,  // one or two inverted bits
+    };
+
     // Logs "Initialized." (INFO, "ModeSDecoder").
     ModeSDecoder();
+
+    ErrorRepair errorRepair() const { return _errorRepair; }
+    // A value outside the enumeration is taken as REPAIR_TWO_BITS.
+    void setErrorRepair(ErrorRepair repair);
 
     // A new message for `data` (the reply, its first byte holding the downlink format) that the
     // caller owns and deletes, or null: for an empty reply, an uplink, a format not handled
@@ -55,7 +68,9 @@ private:
     bool interrogatorConfirmed(const InterrogatorEntry* entry, int64_t now) const;
     void grade(DFMessage& message, int64_t now);
     void gradeAllCall(DFMessage& message, int64_t now);
-    // Repairs an extended squitter that failed its parity check; null when beyond repair.
+    // Repairs an extended squitter that failed its parity check; null when beyond repair or
+    // when the repair setting does not allow it. A repaired message tells how many bits it
+    // needed (ModeSMessage::correctedBits()).
     ModeSMessage* repair(DFMessage* message, const std::string& data, int64_t now);
 
     // Keyed by aircraft address, respectively interrogator code (II, or SI with its code
@@ -66,6 +81,7 @@ private:
     std::unordered_map<uint32_t, InterrogatorEntry> _interrogators;
     uint32_t _interrogatorValidity = 60;
     uint32_t _interrogatorCountThreshold = 10;
+    ErrorRepair _errorRepair = REPAIR_TWO_BITS;
 };
 
 }  // namespace modes

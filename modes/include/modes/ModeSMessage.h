@@ -62,6 +62,11 @@ public:
     void setTimeStamp(const uint64_t& timeStamp) { _timeStamp = timeStamp; }
     uint8_t signalAmplitude() const { return _signalAmplitude; }
     void setSignalAmplitude(uint8_t amplitude) { _signalAmplitude = amplitude; }
+    // Bits the decoder inverted to repair the reply: 0 for a reply received without error,
+    // 1 or 2 after a repair (a reply accepted with one inverted bit of its parity field counts
+    // as 1).
+    uint8_t correctedBits() const { return _correctedBits; }
+    void setCorrectedBits(uint8_t count) { _correctedBits = count; }
 
     // Repairs one inverted bit: finds the lowest position whose inversion makes the parity of
     // the first bits() bits equal `parity`, inverts it in `data` and reports it in `bitPos`.
@@ -98,6 +103,7 @@ private:
     Confidence _confidence = NONE;
     uint32_t _calculatedParity = 0;
     uint32_t _icaoAddress = 0;
+    uint8_t _correctedBits = 0;
 
 protected:
     uint8_t longReplyLength() const { return _longReplyLength; }

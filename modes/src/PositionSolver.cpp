@@ -1,0 +1,124 @@
+#include "PositionSolver.h"
+
+#include <algorithm>
+
+namespace brannic {
+namespace modes {
+
+namespace {
+
+uint64_t gap(uint64_t a, uint64_t b) {
+    return a > b ? a - b : b - a;
+}
+
+}  // namespace
+
+bool PositionSolver::active(const ADSBTrackerSettings& settings) {
+    return settings.localDecoding || settings.airborneSpeedLimit > 0 ||
+           settings.surfaceSpeedLimit > 0 ||
+           (settings.maximumRange > 0 && settings.receiverPositionSet);
+}
+
+// The target's own recent position, else the receiver: for airborne reports only when the
+// maximum range keeps every target within half a zone of it, for surface reports always
+// (a surface report heard beyond 45 NM is beyond the radio horizon of any ground receiver but
+// a mountain-top one).
+bool PositionSolver::reference(const Track& track, uint64_t time, bool surface,
+                               GeoPosition& ref) const {
+    if (track.positionValid && gap(time, track.positionTime) <= kReferenceAgeMs) {
+        ref = track.position;
+        return true;
+    }
+    if (!_settings.receiverPositionSet)
+        return false;
+    if (!surface && !(_settings.maximumRange > 0 &&
+                      _settings.maximumRange <= kAirborneReferenceRangeNM)) {
+        return false;
+    }
+    ref = _settings.receiverPosition;
+    return true;
+}
+
+PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& current,
+                                              bool currentOdd, bool surface) const {
+    Outcome outcome;
+
+    GeoPosition ref;
+    const bool haveReference =
+        _settings.localDecoding && reference(track, current.time, surface, ref);
+
+    // Global decode of the pair, the newer report giving the position (odd on a tie). A
+    // surface pair needs some reference to choose among its four quadrants; any will do, the
+    // target's last position of whatever age included.
+    bool global = false;
+    GeoPosition globalPosition;
+    const bool oddNewer = track.even.time <= track.odd.time;
+    const Report& newer = oddNewer ? track.odd : track.even;
+    if (track.even.time > 0 && track.odd.time > 0 &&
+        gap(track.even.time, track.odd.time) <=
+            (surface ? kSurfacePairWindowMs : kAirbornePairWindowMs)) {
+        if (!surface) {
+            global = cpr::decodeGlobalAirborne(track.even.cpr, track.odd.cpr, oddNewer,
+                                               globalPosition.latitude, globalPosition.longitude);
+        } else if (haveReference || track.positionValid) {
+            global = cpr::decodeGlobalSurface(track.even.cpr, track.odd.cpr, oddNewer,
+                                              haveReference ? ref : track.position,
+                                              globalPosition.latitude, globalPosition.longitude);
+        }
+    }
+
+    // The report to be placed: the newer of the pair, or the one just received. Against a
+    // reference its local decode must land within half a zone (beyond that the reference
+    // cannot vouch for it: from the target's own position a moment ago the aircraft cannot be
+    // there) and agree with the global decode where there is one.
+    const Report& placed = global ? newer : current;
+    const bool placedOdd = global ? oddNewer : currentOdd;
+    GeoPosition localPosition;
+    const bool haveLocal =
+        haveReference && cpr::decodeLocal(placed.cpr, placedOdd, surface, ref, localPosition);
+    if (!global && !haveLocal)
+        return outcome;
+    outcome.decoded = true;
+    outcome.position = global ? globalPosition : localPosition;
+    outcome.time = global ? std::max(track.even.time, track.odd.time) : current.time;
+    if (haveLocal) {
+        const double range = surface ? kSurfaceReferenceRangeNM : kAirborneReferenceRangeNM;
+        if (!cpr::withinNM(ref, localPosition, range)) {
+            outcome.refusal = Refusal::REFERENCE;
+            outcome.measure = cpr::distanceNM(ref, localPosition);
+            outcome.limit = range;
+            return outcome;
+        }
+        if (global && !cpr::withinNM(localPosition, globalPosition, kAgreementNM)) {
+            outcome.refusal = Refusal::DISAGREEMENT;
+            outcome.measure = cpr::distanceNM(localPosition, globalPosition);
+            return outcome;
+        }
+    }
+    check(track, surface, outcome);
+    return outcome;
+}
+
+void PositionSolver::check(const Track& track, bool surface, Outcome& outcome) const {
+    if (_settings.maximumRange > 0 && _settings.receiverPositionSet &&
+        !cpr::withinNM(_settings.receiverPosition, outcome.position, _settings.maximumRange)) {
+        outcome.refusal = Refusal::RANGE;
+        outcome.measure = cpr::distanceNM(_settings.receiverPosition, outcome.position);
+        outcome.limit = _settings.maximumRange;
+        return;
+    }
+    // Between two surface positions the aircraft taxied; otherwise it may have flown.
+    const double limit = surface && track.positionOnSurface ? _settings.surfaceSpeedLimit
+                                                            : _settings.airborneSpeedLimit;
+    if (limit > 0 && track.positionValid) {
+        const double hours = (gap(outcome.time, track.positionTime) + 1000) / 3600000.0;
+        if (!cpr::withinNM(track.position, outcome.position, limit * hours)) {
+            outcome.refusal = Refusal::SPEED;
+            outcome.measure = cpr::distanceNM(track.position, outcome.position) / hours;
+            outcome.limit = limit;
+        }
+    }
+}
+
+}  // namespace modes
+}  // namespace brannic
