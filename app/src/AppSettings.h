@@ -50,6 +50,17 @@ struct AppSettings {
     quint32 trackerBaroAltituteCheckingTime = 4;   // s
     quint32 trackerBaroAltituteMaxChange = 150;    // ft
     quint32 noUpdatedTargetDeletionTime = 10000;  // ms
+    // Positions users can trust (each off by default, so the tracker places targets from
+    // even/odd airborne pairs only): local decoding of single and surface position reports,
+    // speed limits between positions (kt) and a maximum range from the receiver (NM), 0 = no
+    // check; repair of damaged squitters (0 none, 1 one bit, 2 one or two bits) and new
+    // targets only from replies that needed no repair.
+    bool trackerLocalDecoding = false;
+    quint32 trackerAirborneSpeedLimit = 0;
+    quint32 trackerSurfaceSpeedLimit = 0;
+    quint32 trackerMaximumRange = 0;
+    int trackerErrorRepair = 2;
+    bool trackerNewTargetsErrorFree = false;
 
     // ASTERIX output.
     quint32 asterixSAC = 128;

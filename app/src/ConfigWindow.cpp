@@ -32,6 +32,9 @@ const Choice kParities[] = {{QT_TRANSLATE_NOOP("ConfigWindow", "None"), 0},
                             {QT_TRANSLATE_NOOP("ConfigWindow", "Odd"), 3},
                             {QT_TRANSLATE_NOOP("ConfigWindow", "Space"), 4},
                             {QT_TRANSLATE_NOOP("ConfigWindow", "Mark"), 5}};
+const Choice kErrorRepairs[] = {{QT_TRANSLATE_NOOP("ConfigWindow", "Off"), 0},
+                                {QT_TRANSLATE_NOOP("ConfigWindow", "One bit"), 1},
+                                {QT_TRANSLATE_NOOP("ConfigWindow", "One and two bits"), 2}};
 const Choice kStopBits[] = {{"1", 1}, {"1.5", 3}, {"2", 2}};
 const Choice kCat021Versions[] = {{"0.26", 26}, {"2.4", 240}};
 const int kBaudRates[] = {300, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, 460800, 921600};
@@ -135,6 +138,7 @@ void ConfigWindow::fillChoices() {
     fill(ui->cboInputFormat, kFormats, true);
     fill(ui->cboInputSerialParity, kParities, true);
     fill(ui->cboInputSerialStopBits, kStopBits, false);
+    fill(ui->cboTrackerErrorRepair, kErrorRepairs, true);
     fill(ui->cboCat021Version, kCat021Versions, false);
     fill(ui->cboInputSerialBaudRate, kBaudRates);
     fill(ui->cboInputSerialDataBits, kDataBits);
@@ -221,6 +225,12 @@ void ConfigWindow::fromSettings(const AppSettings& s) {
     ui->spnBaroAltituteCheckingTime->setValue(static_cast<int>(s.trackerBaroAltituteCheckingTime));
     ui->spnNoUpdateTargetDeletionTime->setValue(static_cast<int>(s.noUpdatedTargetDeletionTime / 1000));
     updateBaroAltituteMaxVerticalRate();
+    ui->chkTrackerLocalDecoding->setChecked(s.trackerLocalDecoding);
+    ui->spnTrackerAirborneSpeedLimit->setValue(static_cast<int>(s.trackerAirborneSpeedLimit));
+    ui->spnTrackerSurfaceSpeedLimit->setValue(static_cast<int>(s.trackerSurfaceSpeedLimit));
+    ui->spnTrackerMaximumRange->setValue(static_cast<int>(s.trackerMaximumRange));
+    select(ui->cboTrackerErrorRepair, s.trackerErrorRepair);
+    ui->chkTrackerNewTargetsErrorFree->setChecked(s.trackerNewTargetsErrorFree);
 
     // ASTERIX.
     ui->spnSAC->setValue(static_cast<int>(s.asterixSAC));
@@ -289,6 +299,12 @@ void ConfigWindow::toSettings(AppSettings& s) const {
     s.trackerBaroAltituteMaxChange = static_cast<quint32>(ui->spnBaroAltituteMaxChange->value());
     s.trackerBaroAltituteCheckingTime = static_cast<quint32>(ui->spnBaroAltituteCheckingTime->value());
     s.noUpdatedTargetDeletionTime = static_cast<quint32>(ui->spnNoUpdateTargetDeletionTime->value()) * 1000;
+    s.trackerLocalDecoding = ui->chkTrackerLocalDecoding->isChecked();
+    s.trackerAirborneSpeedLimit = static_cast<quint32>(ui->spnTrackerAirborneSpeedLimit->value());
+    s.trackerSurfaceSpeedLimit = static_cast<quint32>(ui->spnTrackerSurfaceSpeedLimit->value());
+    s.trackerMaximumRange = static_cast<quint32>(ui->spnTrackerMaximumRange->value());
+    s.trackerErrorRepair = ui->cboTrackerErrorRepair->currentData().toInt();
+    s.trackerNewTargetsErrorFree = ui->chkTrackerNewTargetsErrorFree->isChecked();
 
     // ASTERIX.
     s.asterixSAC = static_cast<quint32>(ui->spnSAC->value());

@@ -23,6 +23,7 @@
 #include <modes/ADSBServiceStatus.h>
 #include <modes/ADSBTargetReport.h>
 #include <modes/ADSBTracker.h>
+#include <modes/ADSBTrackerSettings.h>
 #include <modes/Log.h>
 #include <modes/ModeSDecoder.h>
 #include <modes/Tarrow.h>
@@ -266,6 +267,18 @@ void MainWindow::applySettings() {
     tracker->setAltituteBaroChecking(settings.trackerBaroAltituteChecking,
                                      settings.trackerBaroAltituteCheckingTime,
                                      settings.trackerBaroAltituteMaxChange);
+    ADSBTrackerSettings measures;
+    measures.receiverPositionSet = settings.receiverPositionValid;
+    measures.receiverPosition = {settings.receiverLatitude, settings.receiverLongitude};
+    measures.localDecoding = settings.trackerLocalDecoding;
+    measures.airborneSpeedLimit = settings.trackerAirborneSpeedLimit;
+    measures.surfaceSpeedLimit = settings.trackerSurfaceSpeedLimit;
+    measures.maximumRange = settings.trackerMaximumRange;
+    measures.newTargetsOnlyFromErrorFreeReplies = settings.trackerNewTargetsErrorFree;
+    if (!tracker->setSettings(measures)) {
+        logGeneral(tr("Tracker settings refused: check the receiver position."));
+    }
+    modeSDecoder->setErrorRepair(static_cast<ModeSDecoder::ErrorRepair>(settings.trackerErrorRepair));
     serviceStatus->setServiceId(1);
     serviceStatus->setReportPeriod(0);
     serviceStatus->setReportPeriod(settings.asterixTargetReportsPeriod);

@@ -65,6 +65,7 @@ const TimeField kTimes[] = {
     {&ADSBTargetReport::positionLastUpdate, &ADSBTargetReport::setPositionLastUpdate},
     {&ADSBTargetReport::signalAmplitudeLastUpdate, &ADSBTargetReport::setSignalAmplitudeLastUpdate},
     {&ADSBTargetReport::altitudeBaroLastUpdate, &ADSBTargetReport::setAltitudeBaroLastUpdate},
+    {&ADSBTargetReport::altitudeGeoLastUpdate, &ADSBTargetReport::setAltitudeGeoLastUpdate},
     {&ADSBTargetReport::groundSpeedLastUpdate, &ADSBTargetReport::setGroundSpeedLastUpdate},
     {&ADSBTargetReport::headingLastUpdate, &ADSBTargetReport::setHeadingLastUpdate},
     {&ADSBTargetReport::verticalRateBaroLastUpdate,

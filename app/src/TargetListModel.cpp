@@ -208,6 +208,15 @@ const ColumnRule kColumns[TargetListModel::COLUMN_COUNT] = {
     STATISTICS(QT_TRANSLATE_NOOP("MainWindow", "AC/S"), adsbCount<brannic::modes::AC_STATUS>),
     STATISTICS(QT_TRANSLATE_NOOP("MainWindow", "TG/S"), adsbCount<brannic::modes::TG_STATUS>),
     STATISTICS(QT_TRANSLATE_NOOP("MainWindow", "OP/S"), adsbCount<brannic::modes::OP_STATUS>),
+    // The GNSS height above the ellipsoid, never a flight level; and the positions the
+    // tracker refused (disagreeing decodes, speed and range checks).
+    {QT_TRANSLATE_NOOP("MainWindow", "GEO ALT"), Rule::ON_UPDATE, Shade::HIGHLIGHT, false,
+     [](const ADSBTarget& t) { return t.altitudeGeoValid(); },
+     [](const ADSBTarget& t) { return t.altitudeGeoLastUpdate(); },
+     [](const ADSBTarget& t) { return t.altitudeGeoLastUpdate(); },
+     [](const ADSBTarget& t) { return number(t.altitudeGeo()); }},
+    STATISTICS(QT_TRANSLATE_NOOP("MainWindow", "POS REJ"),
+               [](const ADSBTarget& t) { return number(t.statisticRefusedPositionCount()); }),
 };
 
 #undef STATISTICS

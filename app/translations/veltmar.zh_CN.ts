@@ -345,6 +345,50 @@
         <source>Database Files (*.db *.db3 *.sqlite)</source>
         <translation>数据库文件 (*.db *.db3 *.sqlite)</translation>
     </message>
+    <message>
+        <source>Position Checks</source>
+        <translation>位置检查</translation>
+    </message>
+    <message>
+        <source>Decode single position reports against the receiver or the last position</source>
+        <translation>以接收机或上一位置为参考解码单条位置报告</translation>
+    </message>
+    <message>
+        <source>Airborne speed limit (kt, 0 = no check)</source>
+        <translation>空中速度上限（节，0 = 不检查）</translation>
+    </message>
+    <message>
+        <source>Surface speed limit (kt, 0 = no check)</source>
+        <translation>地面速度上限（节，0 = 不检查）</translation>
+    </message>
+    <message>
+        <source>Maximum range from the receiver (NM, 0 = no check)</source>
+        <translation>距接收机最大距离（海里，0 = 不检查）</translation>
+    </message>
+    <message>
+        <source>Bit Errors</source>
+        <translation>误码</translation>
+    </message>
+    <message>
+        <source>Repair of extended squitters</source>
+        <translation>扩展电文纠错</translation>
+    </message>
+    <message>
+        <source>New targets only from error-free replies</source>
+        <translation>仅由无误码应答建立新目标</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>One bit</source>
+        <translation>一位</translation>
+    </message>
+    <message>
+        <source>One and two bits</source>
+        <translation>一位和两位</translation>
+    </message>
 </context>
 <context>
     <name>FrameClock</name>
@@ -854,6 +898,18 @@ Do you want to start now?</source>
     <message>
         <source>Corrupted JSON message received (size %1).</source>
         <translation>收到损坏的 JSON 报文（大小 %1）。</translation>
+    </message>
+    <message>
+        <source>Tracker settings refused: check the receiver position.</source>
+        <translation>跟踪器设置被拒绝：请检查接收机位置。</translation>
+    </message>
+    <message>
+        <source>GEO ALT</source>
+        <translation>几何高度</translation>
+    </message>
+    <message>
+        <source>POS REJ</source>
+        <translation>拒绝位置</translation>
     </message>
 </context>
 <context>

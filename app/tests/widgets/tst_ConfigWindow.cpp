@@ -97,6 +97,8 @@ void TestConfigWindow::choices_data() {
                             << QVariantList{0, 2, 3, 4, 5};
     QTest::newRow("stop bits") << "cboInputSerialStopBits" << QStringList{"1", "1.5", "2"}
                                << QVariantList{1, 3, 2};
+    QTest::newRow("repair") << "cboTrackerErrorRepair" << QStringList{"Off", "One bit", "One and two bits"}
+                            << QVariantList{0, 1, 2};
     QTest::newRow("cat021") << "cboCat021Version" << QStringList{"0.26", "2.4"} << QVariantList{26, 240};
     QTest::newRow("mode") << "cboTargetReportsOutputMode"
                           << QStringList{"Periodic Mode", "Data Driven Mode"}
@@ -220,6 +222,12 @@ void TestConfigWindow::roundTripKeepsEveryValue() {
         s.trackerBaroAltituteCheckingTime = 6;
         s.trackerBaroAltituteMaxChange = 300;
         s.noUpdatedTargetDeletionTime = 60000;
+        s.trackerLocalDecoding = true;
+        s.trackerAirborneSpeedLimit = 1000;
+        s.trackerSurfaceSpeedLimit = 80;
+        s.trackerMaximumRange = 250;
+        s.trackerErrorRepair = 1;
+        s.trackerNewTargetsErrorFree = true;
         s.asterixSAC = 1;
         s.asterixSIC = 255;
         s.asterixTargetReportsOutput = true;

@@ -189,8 +189,12 @@ void TestModels::targetNewRow() {
     b.address = 0x00ABCD;
     const quint64 now = a.time + 500;
     QCOMPARE(model.refresh(feed(tracker, {a, b}), now), 2);
-    QCOMPARE(model.columnCount(), 39);
+    // The 39 columns, then the geometric altitude and the refused positions.
+    QCOMPARE(model.columnCount(), 41);
+    QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("TID"));
     QCOMPARE(model.headerData(38, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("OP/S"));
+    QCOMPARE(model.headerData(39, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("GEO ALT"));
+    QCOMPARE(model.headerData(40, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("POS REJ"));
     const int ra = model.rowOf(0x3C6444);
     const int rb = model.rowOf(0x00ABCD);
     QVERIFY(ra >= 0 && rb >= 0 && ra != rb);
