@@ -1,0 +1,116 @@
+#include "ScopeTarget.h"
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "TrackedTarget.h"
+
+namespace {
+
+using brannic::modes::ADSBTargetReport;
+
+constexpr uint64_t kNow = 1700000000000ull;
+const AzimuthalEquidistantProjection kProjection({51.5, 5.5});
+
+TEST(ScopeTarget, LabelNamesTheFlightOrItsAddress) {
+    ADSBTargetReport report = reportOf(0x4840D6, kNow);
+    EXPECT_EQ(ScopeTarget::identityText(trackedTarget(report)), QStringLiteral("4840D6"));
+    report.setIcaoAddress(0x00A1B2);
+    EXPECT_EQ(ScopeTarget::identityText(trackedTarget(report)), QStringLiteral("A1B2"));
+    report.setCallsign("KLM1234 ");
+    report.setCallsignLastUpdate(kNow);
+    report.setCallsignLastChange(kNow);
+    EXPECT_EQ(ScopeTarget::identityText(trackedTarget(report)), QStringLiteral("KLM1234"));
+}
+
+TEST(ScopeTarget, LabelGivesFlightLevelAndGroundSpeed) {
+    const struct {
+        bool altitude;
+        int feet;
+        bool onGround;
+        bool speed;
+        double knots;
+        const char* text;
+    } rows[] = {
+        {true, 35000, false, true, 451.4, "FL350 451kt"},
+        {true, 35049, false, true, 451.6, "FL350 452kt"},
+        {true, 35050, false, false, 0.0, "FL351"},  // half a level rounds up
+        {true, 2500, false, true, 180.0, "FL025 180kt"},
+        {true, 0, false, false, 0.0, "FL000"},
+        {true, -1000, false, false, 0.0, "FL-10"},
+        {false, 0, false, true, 300.0, "FL--- 300kt"},
+        {true, 1000, true, true, 12.0, "GND 12kt"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        ADSBTargetReport report = reportOf(0x4840D6, kNow);
+        if (row.altitude) {
+            report.setAltitudeBaro(row.feet);
+            report.setAltitudeBaroLastUpdate(kNow);
+        }
+        if (row.speed) {
+            report.setGroundSpeed(row.knots);
+            report.setGroundSpeedLastUpdate(kNow);
+        }
+        report.setGroundStatus(row.onGround);
+        report.setGroundStatusLastUpdate(kNow);
+        EXPECT_EQ(ScopeTarget::levelAndSpeedText(trackedTarget(report)),
+                  QString::fromLatin1(row.text));
+    }
+}
+
+TEST(ScopeTarget, GreyedOnlyAfterTheWarningTime) {
+    ADSBTargetReport report = reportOf(0x4840D6, kNow);
+    withPosition(report, 52.0, 6.0);
+    report.setAltitudeBaro(35000);
+    report.setAltitudeBaroLastUpdate(kNow);
+    const auto target = trackedTarget(report);
+    const struct {
+        uint64_t now;
+        uint64_t warning;
+        bool silent;
+    } rows[] = {
+        {kNow, 10000, false},         {kNow + 10000, 10000, false},
+        {kNow + 10001, 10000, true},  {kNow + 999999, 0, false},  // a warning time of 0 never greys
+        {kNow - 50000, 10000, false},  // a report from the future is fresh
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.now - kNow << " ms, warning " << row.warning);
+        const ScopeTarget t = ScopeTarget::fromTarget(target, row.now, row.warning, kProjection);
+        EXPECT_EQ(t.silent, row.silent);
+        EXPECT_EQ(t.band, row.silent ? AltitudeBands::Silent : AltitudeBands::ToFL400);
+    }
+}
+
+TEST(ScopeTarget, TakesPlanePositionAndHeading) {
+    ADSBTargetReport report = reportOf(0x4840D6, kNow);
+    withPosition(report, 51.5, 5.5);
+    ScopeTarget t = ScopeTarget::fromTarget(trackedTarget(report), kNow, 10000, kProjection);
+    EXPECT_EQ(t.address, 0x4840D6u);
+    EXPECT_EQ(t.plane, QPointF(0, 0));
+    EXPECT_FALSE(t.headingValid);
+    report.setHeading(90.0);
+    report.setHeadingLastUpdate(kNow);
+    t = ScopeTarget::fromTarget(trackedTarget(report), kNow, 10000, kProjection);
+    EXPECT_TRUE(t.headingValid);
+    EXPECT_NEAR(t.planeHeading, 90.0, 1e-6);  // at the centre true north is straight up
+}
+
+TEST(ScopeTarget, MeridiansLeanTowardsThePoleAwayFromTheCentre) {
+    // On the centre's meridian north is up; ten degrees east of it (at 51.5 N) the meridian
+    // leans left, towards the pole, by roughly the longitude difference times sin(latitude),
+    // and as much to the right on the west side.
+    EXPECT_NEAR(ScopeTarget::planeHeadingOf(0.0, {55.0, 5.5}, kProjection), 0.0, 1e-6);
+    EXPECT_NEAR(ScopeTarget::planeHeadingOf(180.0, {45.0, 5.5}, kProjection), 180.0, 1e-6);
+    const double east = ScopeTarget::planeHeadingOf(0.0, {51.5, 15.5}, kProjection);
+    const double west = ScopeTarget::planeHeadingOf(0.0, {51.5, -4.5}, kProjection);
+    EXPECT_LT(east, -5.0);
+    EXPECT_GT(east, -10.0);
+    EXPECT_NEAR(west, -east, 1e-6);
+    EXPECT_NEAR(ScopeTarget::planeHeadingOf(45.0, {51.5, 15.5}, kProjection), 45.0 + east, 1e-9);
+    // At the pole itself the meridian is taken from the south side.
+    EXPECT_TRUE(std::isfinite(ScopeTarget::planeHeadingOf(0.0, {90.0, 0.0}, kProjection)));
+}
+
+}  // namespace
