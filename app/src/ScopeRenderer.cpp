@@ -110,15 +110,15 @@ void ScopeRenderer::paint(QPainter& painter, const ScopeScene& scene) {
             _background.setDevicePixelRatio(key.pixelRatio);
         }
         QPainter background(&_background);
-        // Airport codes give way to the legend and the ring labels, and to each other.
+        // Ring labels give way to the legend.
         _placer.reset(size.toSize());
         layoutLegend(scene, metrics);
         layoutRingLabels(scene, labelMetrics);
-        placeAirportLabels(scene, labelMetrics);
+        collectAirports(scene);
         background.fillRect(QRectF(QPointF(0, 0), size), kBackground);
         paintMap(background, scene);
         background.setFont(scene.labelFont);
-        paintAirports(background, scene);
+        paintAirports(background);
         paintRings(background, scene);
         background.end();
         _backgroundKey = key;
@@ -126,14 +126,22 @@ void ScopeRenderer::paint(QPainter& painter, const ScopeScene& scene) {
     }
     painter.drawImage(QPointF(0, 0), _background);
 
-    // The traffic: target labels give way to the legend, the ring labels and every symbol
-    // (airport codes lie under them), then are painted over trails and symbols.
+    // The traffic: target labels give way to the legend, the ring labels, the receiver and
+    // every symbol; airport codes give way to all of them.
     _placer.reset(size.toSize());
     layoutLegend(scene, metrics);
     for (const auto& label : _ringLabels)
         _placer.occupy(label.first);
+    if (scene.receiverValid) {
+        const QPointF origin = scene.viewport.toWidget(QPointF(0, 0));
+        _placer.occupy(QRectF(origin - QPointF(9, 9), QSizeF(18, 18)));
+    }
     collectVisibleTargets(scene);
     placeLabels(scene, labelMetrics);
+    placeAirportLabels(labelMetrics, scene);
+
+    painter.setFont(scene.labelFont);
+    paintAirportLabels(painter, scene);
 
     // Trails are thin one-pixel lines, thousands of them in a busy sky: drawn without
     // antialiasing, which costs more than everything else together and shows little at that
@@ -246,6 +254,7 @@ void ScopeRenderer::collectVisibleTargets(const ScopeScene& scene) {
         const QRectF box = t.trail ? t.trail->planeBounds : QRectF(t.plane, QSizeF(0, 0));
         if (!overlaps(box, visible))
             continue;  // the one test an unseen target costs
+        t.describe();
         _visible.push_back(int(i));
         const QPointF at = view.toWidget(t.plane);
         _visibleAt.push_back(at);
@@ -302,38 +311,49 @@ void ScopeRenderer::placeLabels(const ScopeScene& scene, const QFontMetricsF& me
     _drawnLabels = int(_labels.size());
 }
 
-void ScopeRenderer::placeAirportLabels(const ScopeScene& scene, const QFontMetricsF& metrics) {
+void ScopeRenderer::collectAirports(const ScopeScene& scene) {
     _airports.clear();
-    _airportLabels.clear();
     const int rankLimit = airportRankLimit(scene.viewport.pixelsPerNm());
     if (!scene.map || rankLimit == 0)
         return;
     const QRectF visible = scene.viewport.visiblePlaneRect();
     const std::vector<MapData::Airport>& airports = scene.map->map()->airports;
     for (const ProjectedMap::Airport& a : scene.map->airports()) {
-        if (!visible.contains(a.plane) || airports[size_t(a.index)].rank > rankLimit)
-            continue;
-        const QPointF at = scene.viewport.toWidget(a.plane);
-        _airports.emplace_back(at, a.index);
-        const QString& code = airports[size_t(a.index)].icao;
-        const QRectF rect(at.x() + 5.0, at.y() - metrics.height() / 2.0,
-                          metrics.horizontalAdvance(code), metrics.height());
-        if (_placer.tryPlace(rect))
-            _airportLabels.emplace_back(rect, a.index);
+        if (visible.contains(a.plane) && airports[size_t(a.index)].rank <= rankLimit)
+            _airports.emplace_back(scene.viewport.toWidget(a.plane), a.index);
     }
 }
 
-void ScopeRenderer::paintAirports(QPainter& painter, const ScopeScene& scene) {
-    if (_airports.empty())
+void ScopeRenderer::placeAirportLabels(const QFontMetricsF& metrics, const ScopeScene& scene) {
+    _airportLabels.clear();
+    if (!scene.map)
         return;
+    const std::vector<MapData::Airport>& airports = scene.map->map()->airports;
+    for (const auto& airport : _airports) {
+        const QString& code = airports[size_t(airport.second)].icao;
+        const QRectF rect(airport.first.x() + 5.0, airport.first.y() - metrics.height() / 2.0,
+                          metrics.horizontalAdvance(code), metrics.height());
+        if (_placer.tryPlace(rect))
+            _airportLabels.emplace_back(rect, airport.second);
+    }
+}
+
+void ScopeRenderer::paintAirports(QPainter& painter) {
     painter.setPen(cosmeticPen(kAirport));
     painter.setBrush(Qt::NoBrush);
     for (const auto& airport : _airports)
         painter.drawRect(QRectF(airport.first.x() - 2.5, airport.first.y() - 2.5, 5.0, 5.0));
+}
+
+void ScopeRenderer::paintAirportLabels(QPainter& painter, const ScopeScene& scene) {
+    if (_airportLabels.empty())
+        return;
+    painter.setPen(kAirport);
     const std::vector<MapData::Airport>& airports = scene.map->map()->airports;
-    for (const auto& label : _airportLabels)
+    for (const auto& label : _airportLabels) {
         painter.drawText(label.first, Qt::AlignLeft | Qt::AlignVCenter,
                          airports[size_t(label.second)].icao);
+    }
 }
 
 void ScopeRenderer::paintRings(QPainter& painter, const ScopeScene& scene) {

@@ -87,13 +87,15 @@ private:
     void layoutLegend(const ScopeScene& scene, const QFontMetricsF& metrics);
     void layoutRingLabels(const ScopeScene& scene, const QFontMetricsF& metrics);
     void paintMap(QPainter& painter, const ScopeScene& scene);
-    void paintAirports(QPainter& painter, const ScopeScene& scene);
+    void paintAirports(QPainter& painter);
     void paintRings(QPainter& painter, const ScopeScene& scene);
     void collectVisibleTargets(const ScopeScene& scene);
     void paintTrails(QPainter& painter, const ScopeScene& scene);
     void paintSymbols(QPainter& painter, const ScopeScene& scene);
     void placeLabels(const ScopeScene& scene, const QFontMetricsF& metrics);
-    void placeAirportLabels(const ScopeScene& scene, const QFontMetricsF& metrics);
+    void collectAirports(const ScopeScene& scene);
+    void placeAirportLabels(const QFontMetricsF& metrics, const ScopeScene& scene);
+    void paintAirportLabels(QPainter& painter, const ScopeScene& scene);
     void paintLabels(QPainter& painter, const ScopeScene& scene, const QFontMetricsF& metrics);
     void paintLegend(QPainter& painter, const ScopeScene& scene, const QFontMetricsF& metrics);
 

@@ -10,16 +10,24 @@ ScopeTarget ScopeTarget::fromTarget(const ADSBTarget& target, uint64_t nowMs, ui
     t.address = target.icaoAddr();
     t.geo = GeoPoint{target.latitude(), target.longitude()};
     t.plane = projection.forward(t.geo);
-    t.headingValid = target.headingValid();
-    if (t.headingValid)
-        t.planeHeading = planeHeadingOf(target.heading(), t.geo, projection);
     t.silent =
         warningMs > 0 && nowMs > target.lastUpdate() && nowMs - target.lastUpdate() > warningMs;
     t.band = AltitudeBands::bandOf(t.silent, target.groundStatus() == ADSBTarget::ON_GROUND,
                                    target.altitudeBaroValid(), target.altitudeBaro());
-    t.identity = identityText(target);
-    t.levelAndSpeed = levelAndSpeedText(target);
+    t.source = &target;
+    t.projection = &projection;
     return t;
+}
+
+void ScopeTarget::describe() const {
+    if (described || !source)
+        return;
+    described = true;
+    headingValid = source->headingValid();
+    if (headingValid)
+        planeHeading = planeHeadingOf(source->heading(), geo, *projection);
+    identity = identityText(*source);
+    levelAndSpeed = levelAndSpeedText(*source);
 }
 
 QString ScopeTarget::identityText(const ADSBTarget& target) {

@@ -86,13 +86,21 @@ TEST(ScopeTarget, GreyedOnlyAfterTheWarningTime) {
 TEST(ScopeTarget, TakesPlanePositionAndHeading) {
     ADSBTargetReport report = reportOf(0x4840D6, kNow);
     withPosition(report, 51.5, 5.5);
-    ScopeTarget t = ScopeTarget::fromTarget(trackedTarget(report), kNow, 10000, kProjection);
+    report.setCallsign("KLM1234 ");
+    const auto withoutHeading = trackedTarget(report);
+    ScopeTarget t = ScopeTarget::fromTarget(withoutHeading, kNow, 10000, kProjection);
     EXPECT_EQ(t.address, 0x4840D6u);
     EXPECT_EQ(t.plane, QPointF(0, 0));
+    EXPECT_TRUE(t.identity.isEmpty());  // not until it is drawn
+    t.describe();
     EXPECT_FALSE(t.headingValid);
+    EXPECT_EQ(t.identity, QStringLiteral("KLM1234"));
+    EXPECT_EQ(t.levelAndSpeed, QStringLiteral("FL---"));
     report.setHeading(90.0);
     report.setHeadingLastUpdate(kNow);
-    t = ScopeTarget::fromTarget(trackedTarget(report), kNow, 10000, kProjection);
+    const auto withHeading = trackedTarget(report);
+    t = ScopeTarget::fromTarget(withHeading, kNow, 10000, kProjection);
+    t.describe();
     EXPECT_TRUE(t.headingValid);
     EXPECT_NEAR(t.planeHeading, 90.0, 1e-6);  // at the centre true north is straight up
 }
