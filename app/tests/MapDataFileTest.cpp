@@ -32,7 +32,9 @@ MapData poisoned() {
 }
 
 void putU32(QByteArray& bytes, int offset, uint32_t value) {
-    qToLittleEndian(value, bytes.data() + offset);
+    char little[4];
+    qToLittleEndian(value, little);
+    bytes.replace(offset, 4, little, 4);
 }
 
 void putFloat(QByteArray& bytes, int offset, float value) {
