@@ -77,6 +77,14 @@ constexpr int kLabelPlaces = 6;
 
 ScopeRenderer::ScopeRenderer() = default;
 
+std::vector<QRectF> ScopeRenderer::labelRects() const {
+    std::vector<QRectF> rects;
+    rects.reserve(_labels.size());
+    for (const LabelBox& label : _labels)
+        rects.push_back(label.rect);
+    return rects;
+}
+
 int ScopeRenderer::airportRankLimit(double pixelsPerNm) {
     if (pixelsPerNm < 0.4)
         return 0;
@@ -308,7 +316,6 @@ void ScopeRenderer::placeLabels(const ScopeScene& scene, const QFontMetricsF& me
                 place(k, false);
         }
     }
-    _drawnLabels = int(_labels.size());
 }
 
 void ScopeRenderer::collectAirports(const ScopeScene& scene) {

@@ -56,7 +56,9 @@ public:
 
     // Of the last frame: targets that passed the bounds test, and labels shown.
     int drawnTargets() const { return _drawnTargets; }
-    int drawnLabels() const { return _drawnLabels; }
+    int drawnLabels() const { return int(_labels.size()); }
+    // Where the target labels of the last frame went, in widget pixels.
+    std::vector<QRectF> labelRects() const;
     // Backgrounds drawn so far (a frame over an unchanged view reuses the last one).
     int backgroundsDrawn() const { return _backgroundsDrawn; }
 
@@ -116,7 +118,6 @@ private:
     BackgroundKey _backgroundKey{};
     int _backgroundsDrawn = 0;
     int _drawnTargets = 0;
-    int _drawnLabels = 0;
 };
 
 #endif  // VELTMAR_SCOPERENDERER_H

@@ -95,6 +95,7 @@ public:
     // Targets drawn in the last paint (they passed the visibility test), and labels shown.
     int drawnTargetCount() const { return _renderer.drawnTargets(); }
     int drawnLabelCount() const { return _renderer.drawnLabels(); }
+    std::vector<QRectF> labelRectangles() const { return _renderer.labelRects(); }
     // Backgrounds (map, airports, rings) drawn so far; a refresh over an unchanged view reuses
     // the last one.
     int backgroundsDrawn() const { return _renderer.backgroundsDrawn(); }

@@ -15,6 +15,7 @@
 #include "TrafficScope.h"
 
 using brannic::modes::ADSBTarget;
+using brannic::modes::ADSBTracker;
 
 namespace {
 
@@ -62,6 +63,8 @@ private slots:
     void centreOnReceiverKeepsTheScale();
     void targetsOutsideTheViewAreNotDrawn();
     void targetsWithoutPositionAreNotDrawn();
+    void aTrailInViewIsDrawnWhenItsTargetIsNot();
+    void labelsNeverOverlapLabelsOrSymbols();
     void trailsFollowTargetsAndAge();
     void toolTipShowsTheReport();
     void symbolsPointAlongTheTrack_data();
@@ -326,6 +329,61 @@ void TestTrafficScope::targetsWithoutPositionAreNotDrawn() {
     QVERIFY(positioned < int(_frames.back().size()));
     scope.grab();
     QCOMPARE(scope.drawnTargetCount(), positioned);
+}
+
+// A target that has flown out of the view still leaves its trail in it.
+void TestTrafficScope::aTrailInViewIsDrawnWhenItsTargetIsNot() {
+    ADSBTracker tracker;
+    TrafficScope scope;
+    scope.resize(400, 300);
+    scope.setReceiverPosition(true, kReceiver.lat, kReceiver.lon);
+    scope.setPixelsPerNm(10.0);  // 20 NM by 15 NM
+    for (int s = 0; s <= 120; ++s) {
+        // Due east from the receiver at 600 kt: 20 NM in two minutes, well past the edge.
+        auto report = reportOf(0x4840D6, ScopeTestScene::kStartMs + s * 1000);
+        withPosition(report, kReceiver.lat,
+                     kReceiver.lon +
+                         s * (600.0 / 3600.0) / (60.04 * std::cos(kReceiver.lat * M_PI / 180.0)));
+        report.setAltitudeBaro(35000);
+        report.setAltitudeBaroLastUpdate(report.lastUpdate());
+        tracker.procTargetReport(&report);
+        scope.setTargets(tracker.allTargets(), report.lastUpdate());
+    }
+    const ADSBTarget target = tracker.allTargets().front();
+    QVERIFY(!QRectF(scope.rect())
+                 .contains(scope.widgetPosition(target.latitude(), target.longitude())));
+    const QImage image = scope.grab().toImage();
+    QCOMPARE(scope.drawnTargetCount(), 1);
+    // The trail runs along the receiver's parallel to the right edge.
+    const QColor colour = AltitudeBands::colour(AltitudeBands::ToFL400);
+    int trailPixels = 0;
+    for (int x = 260; x < 400; ++x) {
+        for (int y = 145; y <= 155; ++y)
+            trailPixels += colourDistance(image.pixelColor(x, y), colour) < 120 ? 1 : 0;
+    }
+    QVERIFY2(trailPixels > 100, qPrintable(QString::number(trailPixels)));
+}
+
+void TestTrafficScope::labelsNeverOverlapLabelsOrSymbols() {
+    TrafficScope scope;
+    prepare(scope);
+    for (double scale : {8.0, 2.5, 0.9, 0.4}) {
+        scope.setPixelsPerNm(scale);
+        scope.grab();
+        const std::vector<QRectF> labels = scope.labelRectangles();
+        QVERIFY(!labels.empty());
+        for (size_t a = 0; a < labels.size(); ++a) {
+            QVERIFY(QRectF(scope.rect()).contains(labels[a]));
+            for (size_t b = a + 1; b < labels.size(); ++b)
+                QVERIFY2(!labels[a].intersects(labels[b]),
+                         qPrintable(QStringLiteral("at scale %1").arg(scale)));
+            // No label covers the middle of a target's symbol.
+            for (const ADSBTarget& t : _frames.back()) {
+                if (t.positionValid())
+                    QVERIFY(!labels[a].contains(scope.widgetPosition(t.latitude(), t.longitude())));
+            }
+        }
+    }
 }
 
 void TestTrafficScope::trailsFollowTargetsAndAge() {
