@@ -338,8 +338,8 @@ void TestTrafficScope::aTrailInViewIsDrawnWhenItsTargetIsNot() {
     scope.resize(400, 300);
     scope.setReceiverPosition(true, kReceiver.lat, kReceiver.lon);
     scope.setPixelsPerNm(10.0);  // 20 NM by 15 NM
-    for (int s = 0; s <= 120; ++s) {
-        // Due east from the receiver at 600 kt: 20 NM in two minutes, well past the edge.
+    for (int s = 0; s <= 180; ++s) {
+        // Due east from the receiver at 600 kt: 30 NM in three minutes, 10 NM past the edge.
         auto report = reportOf(0x4840D6, ScopeTestScene::kStartMs + s * 1000);
         withPosition(report, kReceiver.lat,
                      kReceiver.lon +
