@@ -65,6 +65,7 @@ private slots:
     void targetsWithoutPositionAreNotDrawn();
     void aTrailInViewIsDrawnWhenItsTargetIsNot();
     void labelsNeverOverlapLabelsOrSymbols();
+    void backgroundIsDrawnAgainOnlyWhenTheViewChanges();
     void trailsFollowTargetsAndAge();
     void toolTipShowsTheReport();
     void symbolsPointAlongTheTrack_data();
@@ -387,6 +388,36 @@ void TestTrafficScope::labelsNeverOverlapLabelsOrSymbols() {
             }
         }
     }
+}
+
+// A refresh reuses the picture of the map; anything that moves the map draws it again.
+void TestTrafficScope::backgroundIsDrawnAgainOnlyWhenTheViewChanges() {
+    TrafficScope scope;
+    prepare(scope);
+    scope.grab();
+    int drawn = scope.backgroundsDrawn();
+    const auto expectRedraw = [&](bool again, const char* what) {
+        scope.grab();
+        QVERIFY2(scope.backgroundsDrawn() == drawn + (again ? 1 : 0), what);
+        drawn = scope.backgroundsDrawn();
+    };
+    scope.setTargets(_scene.step((kSceneSeconds + 1) * 1000),
+                     ScopeTestScene::kStartMs + (kSceneSeconds + 1) * 1000);
+    expectRedraw(false, "refresh");
+    scope.selectTarget(_scene.flights[1].address);
+    expectRedraw(false, "selection");
+    scope.panBy(QPointF(1, 0));
+    expectRedraw(true, "pan");
+    scope.zoomAt(QPointF(10, 10), 1.1);
+    expectRedraw(true, "zoom");
+    scope.resize(900, 700);
+    expectRedraw(true, "resize");
+    scope.setReceiverPosition(true, 52.0, 5.0);
+    expectRedraw(true, "new receiver position");
+    scope.setMapData(_map);
+    expectRedraw(true, "new map");
+    scope.setReceiverPosition(false, 0, 0);
+    expectRedraw(true, "no receiver");
 }
 
 void TestTrafficScope::trailsFollowTargetsAndAge() {
