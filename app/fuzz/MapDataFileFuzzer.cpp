@@ -25,9 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         again.polylines.size() != map.polylines.size() ||
         again.airports.size() != map.airports.size())
         std::abort();
+    // Names come back whole, or cut to whole characters when their UTF-8 (damaged bytes
+    // having become replacement characters) grew beyond 255 bytes.
     for (size_t i = 0; i < map.airports.size(); ++i) {
+        const QString& name = map.airports[i].name;
+        const QString& back = again.airports[i].name;
         if (again.airports[i].icao != map.airports[i].icao ||
-            again.airports[i].name != map.airports[i].name)
+            (name.toUtf8().size() <= 255 ? back != name : !name.startsWith(back)))
             std::abort();
     }
     return 0;

@@ -26,10 +26,17 @@ void appendFloat(QByteArray& out, float value) {
     appendU32(out, bits);
 }
 
+// A length byte and up to 255 bytes of text; longer UTF-8 is cut before a character rather
+// than inside one (continuation bytes are 10xxxxxx).
 void appendShortString(QByteArray& out, const QByteArray& text) {
-    const QByteArray cut = text.left(255);
-    out.append(static_cast<char>(cut.size()));
-    out.append(cut);
+    int size = text.size();
+    if (size > 255) {
+        size = 255;
+        while (size > 0 && (uchar(text[size]) & 0xC0) == 0x80)
+            --size;
+    }
+    out.append(static_cast<char>(size));
+    out.append(text.constData(), size);
 }
 
 // A cursor over the file bytes that fails, once and for all, instead of reading past the end.

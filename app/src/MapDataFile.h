@@ -22,7 +22,8 @@ namespace MapDataFile {
 constexpr uint32_t kVersion = 1;
 
 // The file's bytes for map data whose polylines use their points in order (as addPolyline
-// builds them); names longer than 255 bytes are cut.
+// builds them); ICAO indicators and names longer than 255 bytes (UTF-8) are cut to whole
+// characters.
 QByteArray write(const MapData& map);
 
 // Parses file bytes. On any damage (bad magic or version, counts that do not fit the size,

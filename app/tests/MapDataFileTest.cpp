@@ -79,6 +79,16 @@ TEST(MapDataFile, RoundTrip) {
     EXPECT_EQ(MapDataFile::write(read), bytes);
 }
 
+TEST(MapDataFile, LongNamesAreCutToWholeCharacters) {
+    MapData map;
+    // 127 two-byte characters and a third-last byte that would split the 128th.
+    map.airports.push_back(
+        {QStringLiteral("ABCD"), QString(128, QChar(0x00E9)) + QStringLiteral("x"), 1.0f, 2.0f, 5});
+    MapData read = poisoned();
+    ASSERT_TRUE(MapDataFile::read(MapDataFile::write(map), &read, nullptr));
+    EXPECT_EQ(read.airports[0].name, QString(127, QChar(0x00E9)));
+}
+
 TEST(MapDataFile, EmptyMapIsAMap) {
     MapData read = poisoned();
     ASSERT_TRUE(MapDataFile::read(MapDataFile::write(MapData()), &read, nullptr));
