@@ -12,7 +12,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev libqt5sql5-sqlite
   qtpositioning5-dev qttools5-dev qttools5-dev-tools
   # SVG icons (the icon engine plugin) and the fonts the window names
-  libqt5svg5-dev fonts-dejavu-core fonts-wqy-microhei
+  libqt5svg5-dev fonts-dejavu-core fonts-wqy-microhei qttranslations5-l10n
   # JSON parsing
   rapidjson-dev
   # tests and benchmarks

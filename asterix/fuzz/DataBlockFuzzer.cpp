@@ -1,13 +1,17 @@
 // Fuzz entry point: arbitrary octets as an ASTERIX data block, decoded with every exported UAP
-// and with smart decode; every CAT021 record is read through its record getters, every decoded
-// item is then summarised, detailed and shown in hex and binary, and the records are copied and
-// re-written through modify.
+// and with smart decode; every CAT021 record is read through its record getters, every record
+// through its category's getter table, every decoded item is then summarised, detailed and
+// shown in hex and binary (Mode S MB data down to each register), the records are copied and
+// re-written through modify, and the records of the categories with record forms are
+// disassembled, converted and assembled again: whatever assembles must decode again.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
 #include <asterix/asterix.h>
+
+#include "RecordGetters.h"
 
 namespace {
 
@@ -55,6 +59,122 @@ void exerciseGetters(const ast_datablock_t& block) {
     }
 }
 
+// Every getter of the record's category table; a record that is not OK yields nothing.
+void exerciseGetterTable(const ast_datarecord_t& record) {
+    const ast::RecordGetters* g = ast::recordGetters(record.category);
+    if (!g)
+        return;
+    uint32_t valid = 0;
+    if (g->sacsic)
+        valid += g->sacsic(&record).valid;
+    if (g->timeofday)
+        valid += g->timeofday(&record).valid;
+    if (g->msgtype)
+        valid += g->msgtype(&record).valid;
+    if (g->tracknum)
+        valid += g->tracknum(&record).valid;
+    if (g->squawk)
+        valid += g->squawk(&record).valid;
+    if (g->callsign)
+        valid += g->callsign(&record).valid;
+    if (g->icaoaddr)
+        valid += g->icaoaddr(&record).valid;
+    if (g->coordinate)
+        valid += g->coordinate(&record).valid;
+    if (g->flightlevel)
+        valid += g->flightlevel(&record).valid;
+    if (g->polarcoord)
+        valid += g->polarcoord(&record).valid;
+    if (g->heading)
+        valid += g->heading(&record).valid;
+    if (g->speed)
+        valid += g->speed(&record).valid;
+    if (!record.ok && valid)
+        __builtin_trap();
+}
+
+// A record assembled from a form decodes again with the UAP it was assembled with.
+void checkAssembled(const ast_datarecord_t& assembled, uint32_t category) {
+    if (!assembled.ok)
+        return;
+    const ast_datarecord_t again =
+        ast_datarecord_decode(assembled.data, assembled.length, category, &assembled.uap);
+    if (!again.ok || again.length != assembled.length)
+        __builtin_trap();
+}
+
+// Record forms: disassembly, conversion and assembly again.
+uint8_t g_assembled[4096];
+ast_cat048_record_t g_form048;
+void exerciseForms(const ast_datarecord_t& record) {
+    if (!record.ok)
+        return;
+    const ast_uap_t uap = record.uap;
+    switch (record.category) {
+        case 1: {
+            const ast_cat001_record_t f = ast_datarecord_001_disassemble(&record);
+            checkAssembled(ast_datarecord_001_assemble(g_assembled, sizeof g_assembled, &f, uap),
+                           1);
+            break;
+        }
+        case 2: {
+            const ast_cat002_record_t f = ast_datarecord_002_disassemble(&record);
+            checkAssembled(ast_datarecord_002_assemble(g_assembled, sizeof g_assembled, &f, uap),
+                           2);
+            break;
+        }
+        case 34: {
+            const ast_cat034_record_t f = ast_datarecord_034_disassemble(&record);
+            checkAssembled(ast_datarecord_034_assemble(g_assembled, sizeof g_assembled, &f, uap),
+                           34);
+            const ast_cat002_record_t c = ast_datarecord_convert_034_002(&f);
+            checkAssembled(
+                ast_datarecord_002_assemble(g_assembled, sizeof g_assembled, &c, AST_UAP_STANDARD),
+                2);
+            break;
+        }
+        case 48: {
+            g_form048 = ast_datarecord_048_disassemble(&record);
+            checkAssembled(
+                ast_datarecord_048_assemble(g_assembled, sizeof g_assembled, &g_form048, uap), 48);
+            const ast_cat001_record_t c = ast_datarecord_convert_048_001(&g_form048);
+            checkAssembled(
+                ast_datarecord_001_assemble(g_assembled, sizeof g_assembled, &c, AST_UAP_STANDARD),
+                1);
+            break;
+        }
+        case 21: {
+            const ast_cat021_v24_record_t v24 = ast_datarecord_021_v24_disassemble(&record);
+            checkAssembled(ast_datarecord_021_v24_assemble(g_assembled, sizeof g_assembled, &v24,
+                                                           AST_UAP_CAT021_VER24),
+                           21);
+            const ast_cat021_v026_record_t v026 = ast_datarecord_021_v026_disassemble(&record);
+            checkAssembled(ast_datarecord_021_v026_assemble(g_assembled, sizeof g_assembled, &v026,
+                                                            AST_UAP_CAT021_VER026),
+                           21);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+// Each register of a Mode S MB data item, named and detailed.
+void exerciseRegisters(const ast_dataitem_t& item) {
+    const ast_mb_data_t mb = ast_dataitem_mb_data_decode(&item);
+    for (uint32_t i = 0; i < mb.count; ++i) {
+        const uint32_t code = mb.elements[i].bds1 << 4 | mb.elements[i].bds2;
+        const ast_dataitem_t bds = ast_bds_decode(mb.elements[i].mb, 7, code);
+        ast_bds_get_detail_html(g_text, sizeof g_text, &bds);
+        ast_bds_get_name(code);
+        const ast_bds_50_t r50 = ast_bds_50_decode(&bds);
+        const ast_bds_60_t r60 = ast_bds_60_decode(&bds);
+        if (r50.true_track < 0.0 || r50.true_track >= 360.0 || r60.magnetic_heading < 0.0 ||
+            r60.magnetic_heading >= 360.0)
+            __builtin_trap();
+    }
+}
+
 void exerciseItems(const ast_datablock_t& block) {
     for (uint64_t r = 0; r < block.count && r < AST_MAX_DATARECORDS; ++r) {
         const ast_datarecord_t& record = block.records[r];
@@ -66,8 +186,15 @@ void exerciseItems(const ast_datablock_t& block) {
             ast_dataitem_get_bin_html(g_text, 300, item);
             ast_dataitem_get_bin_str(g_text, 40, item);
             const ast_dataitem_subfields_t compound = ast_dataitem_subfields_decode(item);
-            (void)compound;
+            for (uint64_t k = 0; k < compound.count && k < AST_MAX_SUBFIELDS; ++k) {
+                ast_subfield_get_summary(g_text, sizeof g_text, &compound.subfields[k]);
+                ast_subfield_get_detail_html(g_text, sizeof g_text, &compound.subfields[k]);
+            }
+            if (item->ok && item->type % 1000 == 250)
+                exerciseRegisters(*item);
         }
+        exerciseGetterTable(record);
+        exerciseForms(record);
         if (record.ok) {
             const ast_datarecord_t copy = ast_datarecord_copy(g_out, sizeof g_out, &record);
             if (copy.ok && copy.length != record.length)

@@ -8,6 +8,10 @@
 // down to 1 (least significant), so the FX bit of an extensible octet is bit 1. Multi-octet
 // values are big-endian, the most significant octet first.
 //
+// Mode S MB fields (the 56 bits of a Comm-B register, ICAO Doc 9871) are numbered as ICAO
+// numbers them instead: bits 1 to 56 from the most significant bit of the first octet, so MB
+// bit 9 is bit 8 of octet 2. mb() takes that numbering.
+//
 // Callers check lengths first: these helpers read the octets they are told to read.
 
 #include <cstdint>
@@ -39,6 +43,14 @@ constexpr int32_t signExtend(uint32_t value, unsigned width) {
     value &= mask;
     const uint32_t sign = 1u << (width - 1);
     return static_cast<int32_t>((value ^ sign) - sign);
+}
+
+// MB bits first..last (1 <= first <= last <= 56, at most 32 bits) as an unsigned number.
+constexpr uint32_t mb(const uint8_t* data, unsigned first, unsigned last) {
+    uint32_t value = 0;
+    for (unsigned n = first; n <= last; ++n)
+        value = (value << 1) | ((data[(n - 1) / 8] >> (7 - (n - 1) % 8)) & 1u);
+    return value;
 }
 
 // Writes the low `count` octets of `value` from `out`, most significant first.

@@ -74,7 +74,7 @@
 #define AST_DESC_POLAR_VELOCITY(name)                                                         \
     {                                                                                         \
         &ast_dataitem_get_size_fixed_4_byte, &name, &ast_dataitem_polar_velocity_get_summary, \
-            &ast_dataitem_get_detail_html_dummy, &ast_dataitem_polar_velocity_encode          \
+            &ast_dataitem_polar_velocity_get_detail_html, &ast_dataitem_polar_velocity_encode \
     }
 #define AST_DESC_VERTICAL_RATE(name)                                                         \
     {                                                                                        \
@@ -89,7 +89,7 @@
 #define AST_DESC_SECTOR_NUMBER(name)                                                         \
     {                                                                                        \
         &ast_dataitem_get_size_fixed_1_byte, &name, &ast_dataitem_sector_number_get_summary, \
-            &ast_dataitem_get_detail_html_dummy, &ast_dataitem_sector_number_encode          \
+            &ast_dataitem_sector_number_get_detail_html, &ast_dataitem_sector_number_encode  \
     }
 #define AST_DESC_SERVICE_ID(name)                                                         \
     {                                                                                     \
@@ -109,12 +109,12 @@
 #define AST_DESC_MODE_3A_CONFIDENCE(name)                                                         \
     {                                                                                             \
         &ast_dataitem_get_size_fixed_2_byte, &name, &ast_dataitem_mode_3a_confidence_get_summary, \
-            &ast_dataitem_get_detail_html_dummy, nullptr                                          \
+            &ast_dataitem_mode_3a_confidence_get_detail_html, nullptr                             \
     }
 #define AST_DESC_MODE_C_CONFIDENCE(name)                                                         \
     {                                                                                            \
         &ast_dataitem_get_size_fixed_4_byte, &name, &ast_dataitem_mode_c_confidence_get_summary, \
-            &ast_dataitem_get_detail_html_dummy, nullptr                                         \
+            &ast_dataitem_mode_c_confidence_get_detail_html, nullptr                             \
     }
 #define AST_DESC_RESERVED_EXPANSION(name)                       \
     {                                                           \
@@ -134,6 +134,30 @@
     {                                                                                           \
         &ast_dataitem_get_size_var_unlimited, &name, &ast_dataitem_binary_get_summary, nullptr, \
             nullptr                                                                             \
+    }
+
+// The exported subfield services of one compound item (ast_subfield_021_110_get_id and so on),
+// each dispatching through the subfield table like the generic ast_subfield_ services.
+#define AST_SUBFIELD_ID_NAME_SIZE(cat, item)                                                 \
+    const char* ast_subfield_##cat##_##item##_get_id(uint32_t type) {                        \
+        return ast_subfield_get_id(type);                                                    \
+    }                                                                                        \
+    const char* ast_subfield_##cat##_##item##_get_name(uint32_t type) {                      \
+        return ast_subfield_get_name(type);                                                  \
+    }                                                                                        \
+    uint64_t ast_subfield_##cat##_##item##_get_size(const uint8_t* data, uint64_t available, \
+                                                    uint32_t type) {                         \
+        return ast_subfield_get_size(data, available, type);                                 \
+    }
+#define AST_SUBFIELD_SUMMARY(cat, item)                                            \
+    char* ast_subfield_##cat##_##item##_get_summary(char* buffer, size_t capacity, \
+                                                    const ast_subfield_t* sf) {    \
+        return ast_subfield_get_summary(buffer, capacity, sf);                     \
+    }
+#define AST_SUBFIELD_DETAIL(cat, item)                                                 \
+    char* ast_subfield_##cat##_##item##_get_detail_html(char* buffer, size_t capacity, \
+                                                        const ast_subfield_t* sf) {    \
+        return ast_subfield_get_detail_html(buffer, capacity, sf);                     \
     }
 
 #endif  // ASTERIX_SRC_DESCRIPTORS_H

@@ -1,9 +1,10 @@
-// Library information, the log, bounded text, HTML conventions and the category registry.
-
-#include "Frame.h"
+// Library information, the log and the texts of categories and item types.
 
 #include <cstdio>
 #include <cstring>
+
+#include "Log.h"
+#include "Text.h"
 
 namespace {
 
@@ -16,41 +17,6 @@ char g_typeText[32];
 constexpr int VERSION_MAJOR = 1;
 constexpr int VERSION_MINOR = 7;
 constexpr int VERSION_PATCH = 0;
-
-// Alternating row parity of detail tables, process-wide as the detail views expect.
-bool g_evenRow = false;
-
-// Every category unit, indexed by category number once on first use.
-const ast::CategoryUnit* const UNITS[] = {
-    &ast::CAT001_UNIT, &ast::CAT002_UNIT, &ast::CAT004_UNIT, &ast::CAT008_UNIT, &ast::CAT010_UNIT,
-    &ast::CAT019_UNIT, &ast::CAT020_UNIT, &ast::CAT021_UNIT, &ast::CAT023_UNIT, &ast::CAT034_UNIT,
-    &ast::CAT048_UNIT, &ast::CAT062_UNIT, &ast::CAT065_UNIT, &ast::CAT240_UNIT,
-};
-
-// Direct look-up of categories and of item numbers within each category, built once from
-// the units' sorted tables (static storage, no heap): item decoding is the inner loop of every
-// record, and a direct index beats a search there.
-struct UnitIndex {
-    static constexpr size_t UNIT_COUNT = sizeof UNITS / sizeof UNITS[0];
-    const ast::CategoryUnit* byCategory[256] = {};
-    uint8_t slot[256] = {};  // 1-based position in UNITS, 0 for none
-    const ast::ItemEntry* items[UNIT_COUNT][1000] = {};
-    UnitIndex() {
-        for (size_t u = 0; u < UNIT_COUNT; ++u) {
-            const ast::CategoryUnit* unit = UNITS[u];
-            byCategory[unit->category] = unit;
-            slot[unit->category] = static_cast<uint8_t>(u + 1);
-            for (uint32_t i = 0; i < unit->itemCount; ++i)
-                if (unit->items[i].item < 1000)
-                    items[u][unit->items[i].item] = &unit->items[i];
-        }
-    }
-};
-
-const UnitIndex& unitIndex() {
-    static const UnitIndex index;
-    return index;
-}
 
 }  // namespace
 
@@ -86,175 +52,6 @@ void logDump(const uint8_t* data, uint64_t size) {
         text.chop(2);
         log(AST_LOG_DEBUG, "%s", line);
     }
-}
-
-// ---- bounded text ------------------------------------------------------------------------
-
-void Text::append(const char* text) {
-    if (!_capacity || !text)
-        return;
-    while (*text && _length + 1 < _capacity)
-        _buffer[_length++] = *text++;
-    _buffer[_length] = '\0';
-}
-
-void Text::vprintf(const char* format, va_list args) {
-    if (!_capacity)
-        return;
-    const size_t room = _capacity - _length;
-    const int written = std::vsnprintf(_buffer + _length, room, format, args);
-    if (written > 0)
-        _length += static_cast<size_t>(written) < room ? static_cast<size_t>(written) : room - 1;
-}
-
-void Text::printf(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    vprintf(format, args);
-    va_end(args);
-}
-
-void Text::chop(size_t count) {
-    if (!_capacity)
-        return;
-    _length = count < _length ? _length - count : 0;
-    _buffer[_length] = '\0';
-}
-
-void Text::advanceOver() {
-    if (!_capacity)
-        return;
-    _length += std::strlen(_buffer + _length);
-}
-
-// ---- HTML ----------------------------------------------------------------------------------
-
-namespace html {
-
-const char* const END_OF_ROW = "AST_HTML_TABLE_END_OF_ROW";
-
-void paragraph(Text& out, const char* format, ...) {
-    out.append("<p>");
-    va_list args;
-    va_start(args, format);
-    out.vprintf(format, args);
-    va_end(args);
-    out.append("</p>");
-}
-
-void heading(Text& out, const char* format, ...) {
-    out.append("<h4>");
-    va_list args;
-    va_start(args, format);
-    out.vprintf(format, args);
-    va_end(args);
-    out.append("</h4>");
-}
-
-void tableBegin(Text& out) {
-    out.append("<table class=\"detail_table\">");
-}
-void tableEnd(Text& out) {
-    out.append("</table><br/>");
-}
-
-static void cells(Text& out, const char* cellFormat, const char* first, va_list args) {
-    for (const char* cell = first; cell && std::strcmp(cell, END_OF_ROW) != 0;
-         cell = va_arg(args, const char*))
-        out.printf(cellFormat, cell);
-}
-
-void headerRow(Text& out, const char* first, ...) {
-    g_evenRow = false;
-    out.append("<tr>");
-    va_list args;
-    va_start(args, first);
-    cells(out, "<th>%s</th>", first, args);
-    va_end(args);
-    out.append("</tr>");
-}
-
-void dataRow(Text& out, const char* first, ...) {
-    out.append(g_evenRow ? "<tr class=\"even_row\">" : "<tr>");
-    g_evenRow = !g_evenRow;
-    va_list args;
-    va_start(args, first);
-    cells(out, "<td>%s</td>", first, args);
-    va_end(args);
-    out.append("</tr>");
-}
-
-}  // namespace html
-
-// ---- registry ------------------------------------------------------------------------------
-
-const CategoryUnit* categoryUnit(uint32_t category) {
-    return category < 256 ? unitIndex().byCategory[category] : nullptr;
-}
-
-const ItemEntry* findItem(ast_dataitem_type_t type) {
-    const uint32_t category = type / 1000;
-    if (category >= 256)
-        return nullptr;
-    const UnitIndex& index = unitIndex();
-    const uint8_t slot = index.slot[category];
-    return slot ? index.items[slot - 1][type % 1000] : nullptr;
-}
-
-const SubfieldEntry* findSubfield(uint32_t subfieldType) {
-    const CategoryUnit* unit = categoryUnit(subfieldType / 1000000);
-    if (!unit)
-        return nullptr;
-    for (uint32_t i = 0; i < unit->subfieldCount; ++i)
-        if (unit->subfields[i].type == subfieldType)
-            return &unit->subfields[i];
-    return nullptr;
-}
-
-const char* unitItemName(const CategoryUnit& unit, ast_dataitem_type_t type) {
-    if (type / 1000 != unit.category)
-        return nullptr;
-    const ItemEntry* entry = findItem(type);
-    return entry ? entry->name : nullptr;
-}
-
-// ---- record getters ------------------------------------------------------------------------
-
-namespace {
-struct GetterEntry {
-    uint32_t category;
-    const RecordGetters* getters;
-};
-const GetterEntry GETTERS[] = {
-    {21, &CAT021_GETTERS},
-};
-}  // namespace
-
-const RecordGetters* recordGetters(uint32_t category) {
-    for (const GetterEntry& entry : GETTERS)
-        if (entry.category == category)
-            return entry.getters;
-    return nullptr;
-}
-
-const ast_dataitem_t* recordItem(const ast_datarecord_t* record, uint32_t category,
-                                 ast_dataitem_type_t type) {
-    if (!record || !record->ok || record->category != category)
-        return nullptr;
-    const uint64_t count =
-        record->count < uint64_t{AST_MAX_DATAITEMS} ? record->count : uint64_t{AST_MAX_DATAITEMS};
-    for (uint64_t i = 0; i < count; ++i)
-        if (record->items[i].type == type)
-            return &record->items[i];
-    return nullptr;
-}
-
-ast_dataitem_type_t uapTableItem(const UapTable& table, uint32_t frn) {
-    if (frn >= 1 && frn <= table.size)
-        return table.items[frn - 1];
-    if (table.label)
-        log(AST_LOG_CRITICAL, "%s: Undefined FRN %d", table.label, static_cast<int>(frn));
-    return 0;
 }
 
 }  // namespace ast

@@ -285,6 +285,9 @@ ast_datarecord_t ast_datarecord_encode(uint8_t* buffer, uint64_t capacity,
     record.category = spec ? spec->category : 0;
     record.uap = spec ? spec->uap : NO_UAP;
     record.fspec = ast_fspec_t{buffer, 0, 0, 0, 0};
+    // The item list stays empty (count still tells how many values the spec held), but it is
+    // written: callers must never find uninitialised memory in a result.
+    std::memset(record.items, 0, sizeof record.items);
     record.count = spec ? spec->count : 0;
     record.ok = 0;
     if (!buffer || !spec)
@@ -463,6 +466,8 @@ ast_datablock_t ast_datablock_encode(uint8_t* buffer, uint64_t capacity,
                                      const ast_datablock_spec_t* spec) {
     ast_datablock_t block;
     resetBlock(&block, buffer, spec ? spec->uap : NO_UAP);
+    // Records that are not encoded (all of them when the spec is refused) read as zero.
+    std::memset(block.records, 0, sizeof block.records);
     block.length = 3;
     if (!spec || !buffer)
         return block;

@@ -8,6 +8,10 @@ namespace {
 using ast::log;
 
 // Extensible field of one-octet parts, each ending with FX (bit 1); at most `max` octets.
+// FX set on the last allowed octet announces a part that the layout does not have: the item
+// cannot be sized (0). Cutting it at `max` would read the rest of the record from the wrong
+// octets while reporting success, and data of a newer edition with a longer item would decode
+// to wrong values instead of failing.
 uint64_t extensibleSize(const uint8_t* data, uint64_t available, uint64_t max,
                         const char* exceedLine) {
     if (!data)
@@ -19,7 +23,7 @@ uint64_t extensibleSize(const uint8_t* data, uint64_t available, uint64_t max,
             return octet;
         if (octet >= max) {
             log(AST_LOG_CRITICAL, exceedLine, static_cast<int>(max));
-            return max;
+            return 0;
         }
     }
 }
@@ -158,11 +162,11 @@ uint64_t ast_dataitem_subfields_get_size(const uint8_t* data, uint64_t available
             continue;
         if (size > available)
             return 0;
-        // A subfield that has a size rule but cannot be sized (too few octets) fails the item:
-        // counting it as empty would misalign everything behind it.
+        // A subfield without a size rule, or one that cannot be sized (too few octets), fails
+        // the item: counting it as empty would misalign everything behind it.
         const ast::SubfieldEntry* entry = ast::findSubfield(type * 1000 + index);
         if (!entry || !entry->desc.get_size)
-            continue;
+            return 0;
         const uint64_t part = entry->desc.get_size(data + size, available - size);
         if (part == 0)
             return 0;

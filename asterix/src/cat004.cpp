@@ -31,7 +31,8 @@ const CategoryUnit CAT004_UNIT = {4,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 }  // namespace ast
 

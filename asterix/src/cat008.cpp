@@ -28,7 +28,8 @@ const CategoryUnit CAT008_UNIT = {8,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 }  // namespace ast
 

@@ -35,7 +35,8 @@ const CategoryUnit CAT010_UNIT = {10,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 }  // namespace ast
 

@@ -28,7 +28,8 @@ const CategoryUnit CAT019_UNIT = {19,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 }  // namespace ast
 

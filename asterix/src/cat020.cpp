@@ -46,7 +46,8 @@ const CategoryUnit CAT020_UNIT = {20,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 }  // namespace ast
 

@@ -1,18 +1,23 @@
 // CAT021, ADS-B Target Reports, in editions 0.23, 0.26, 2.1 and 2.4: the UAPs, the item
-// descriptors, the CAT021-specific decoded forms with their encoders, summaries and detail
-// views, the subfields of I021/110, I021/220 and I021/295, and record assembly and disassembly.
+// descriptors, the CAT021-specific decoded forms with their encoders, the subfields of
+// I021/110, I021/220 and I021/295, and the record forms of editions 0.26 and 2.4. Summaries and
+// detail views are in cat021_text.cpp, the record getters in cat021_getters.cpp.
 //
 // Editions 0.23 and 0.26 lay out some items differently from editions 2.x; those layouts have
 // types of their own (21902 to 21908) so that one descriptor table serves every edition.
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "Bits.h"
 #include "Descriptors.h"
+#include "ItemCodec.h"
+#include "RecordForm.h"
+#include "RecordGetters.h"
+#include "cat021_text.h"
 
 namespace ast {
+
 namespace {
 
 namespace b = ast::bits;
@@ -59,97 +64,6 @@ const ast_dataitem_type_t THALES_UAP[] = {T(10),  T(903), T(30),  T(130), T(80),
                                           T(157), T(160), T(165), T(170), T(95),  T(32),  T(200),
                                           T(20),  T(220), T(146), T(148), T(110), T(904), T(70)};
 
-// ---- helpers -------------------------------------------------------------------------------
-
-bool sized(const ast_dataitem_t* item, uint64_t size, ast_dataitem_type_t type) {
-    return item && item->ok && item->data && item->size == size && item->type == type;
-}
-
-bool sizedWithin(const ast_dataitem_t* item, uint64_t min, uint64_t max, ast_dataitem_type_t type) {
-    return item && item->ok && item->data && item->size >= min && item->size <= max &&
-           item->type == type;
-}
-
-template <typename T>
-const T* formOf(const ast_dataitem_value_t* value) {
-    if (!value || !value->value)
-        return nullptr;
-    const T* form = static_cast<const T*>(value->value);
-    return form->present ? form : nullptr;
-}
-
-ast_dataitem_t failed(uint8_t* buffer, const ast_dataitem_value_t* value) {
-    return ast_dataitem_t{buffer, 0, value ? value->type : 0, 0};
-}
-
-ast_dataitem_t written(uint8_t* buffer, uint64_t size, const ast_dataitem_value_t* value) {
-    return ast_dataitem_t{buffer, size, value->type, 1};
-}
-
-// A detail view of "name: value" rows under a heading.
-struct Row {
-    const char* name;
-    char value[64];
-};
-
-template <size_t N>
-char* detailTable(char* buffer, size_t capacity, const char* title, const Row (&rows)[N],
-                  size_t count = N) {
-    Text out(buffer, capacity);
-    html::heading(out, "%s", title);
-    html::tableBegin(out);
-    html::headerRow(out, "Field", "Value", html::END_OF_ROW);
-    for (size_t i = 0; i < count && i < N; ++i)
-        html::dataRow(out, rows[i].name, rows[i].value, html::END_OF_ROW);
-    html::tableEnd(out);
-    return buffer;
-}
-
-void set(Row& row, const char* name, const char* format, ...) __attribute__((format(printf, 3, 4)));
-void set(Row& row, const char* name, const char* format, ...) {
-    row.name = name;
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(row.value, sizeof row.value, format, args);
-    va_end(args);
-}
-
-const char* yesNo(bool flag) {
-    return flag ? "Yes" : "No";
-}
-
-// Emitter categories of CAT021 edition 2 (I021/020), values 0 to 24.
-const char* const EMITTERS[] = {"EMITTER:NO_INFO",
-                                "EMITTER:LIGHT_AIRCRAFT",
-                                "EMITTER:SMALL_AIRCRAFT",
-                                "EMITTER:MEDIUM_AIRCRAFT",
-                                "EMITTER:HIGH_VORTEX_LARGE_AIRCRAFT",
-                                "EMITTER:HEAVY_AIRCRAFT",
-                                "EMITTER:HIGH_MANOEUVRABLE_AIRCRAFT",
-                                "EMITTER:RESERVED",
-                                "EMITTER:RESERVED",
-                                "EMITTER:RESERVED",
-                                "EMITTER:ROTOCRAFT",
-                                "EMITTER:GLIDER",
-                                "EMITTER:LIGHTER_THAN_AIR",
-                                "EMITTER:UAV",
-                                "EMITTER:SPACE_VEHICLE",
-                                "EMITTER:ULTRALIGHT",
-                                "EMITTER:PARACHUTIST",
-                                "EMITTER:RESERVED",
-                                "EMITTER:RESERVED",
-                                "EMITTER:RESERVED",
-                                "EMITTER:SURF_EMG_VEHICLE",
-                                "EMITTER:SURF_SVC_VEHICLE",
-                                "EMITTER:FIXED_GROUND_OBSTRUCTION",
-                                "EMITTER:CLUSTER_OBSTACLE",
-                                "EMITTER:LINE_OBSTACLE"};
-
-const char* const EMERGENCY[] = {"EMG:NONE",    "EMG:GENERAL",  "EMG:MEDICAL", "EMG:MINI_FUEL",
-                                 "EMG:NO_COMM", "EMG:UNLAWFUL", "EMG:DOWNED"};
-const char* const SURVEILLANCE[] = {"SUR:NO_RPT", "SUR:PERM_ALR", "SUR:TEMP_ALR", "SUR:SPI"};
-const char* const LINKS[] = {" LINK:OTHER", " LINK:UAT", " LINK:1090ES", " LINK:VDL4"};
-
 // ---- subfields -----------------------------------------------------------------------------
 
 uint64_t tisSize(const uint8_t* data, uint64_t available) {
@@ -159,49 +73,26 @@ uint64_t tidSize(const uint8_t* data, uint64_t available) {
     return ast_dataitem_get_size_repeat(data, available, 15);
 }
 
-char* binarySubfieldSummary(char* buffer, size_t capacity, const ast_subfield_t* subfield) {
-    const ast_dataitem_t view = {subfield->data, subfield->size, subfield->type, 1};
-    return ast_dataitem_binary_get_summary(buffer, capacity, &view);
-}
-
-char* metSummary(char* buffer, size_t capacity, const ast_subfield_t* subfield) {
-    Text out(buffer, capacity);
-    const uint32_t index = subfield->type % 1000;
-    if (subfield->size == 2) {
-        const int32_t raw = b::signExtend(b::octets(subfield->data, 1, 2), 16);
-        if (index == 1)
-            out.printf("WS:%dKT", raw);
-        if (index == 2)
-            out.printf("WD:%dDEG", raw);
-        if (index == 3)
-            out.printf("TMP:%.2fC", raw * 0.25);
-    } else if (subfield->size == 1) {
-        out.printf("TRB:%u", subfield->data[0]);
-    }
-    return buffer;
-}
-
-char* ageSummary(char* buffer, size_t capacity, const ast_subfield_t* subfield) {
-    Text out(buffer, capacity);
-    if (subfield->size == 1)
-        out.printf("%.2f LSB=SEC", subfield->data[0] * 0.1);
-    return buffer;
-}
-
-#define AGE(index, id, name)                                                    \
-    {                                                                           \
-        21295000 + index, {                                                     \
-            id, name, &ast_dataitem_get_size_fixed_1_byte, &ageSummary, nullptr \
-        }                                                                       \
+#define AGE(index, id, name)                                                            \
+    {                                                                                   \
+        21295000 + index, {                                                             \
+            id, name, &ast_dataitem_get_size_fixed_1_byte, &cat021::ageSummary, nullptr \
+        }                                                                               \
     }
 
 const SubfieldEntry SUBFIELDS[] = {
-    {21110001, {"TIS", "Trajectory Intent Status", &tisSize, &binarySubfieldSummary, nullptr}},
-    {21110002, {"TID", "Trajectory Intent Data", &tidSize, &binarySubfieldSummary, nullptr}},
-    {21220001, {"WS", "Wind Speed", &ast_dataitem_get_size_fixed_2_byte, &metSummary, nullptr}},
-    {21220002, {"WD", "Wind Direction", &ast_dataitem_get_size_fixed_2_byte, &metSummary, nullptr}},
-    {21220003, {"TMP", "Temperature", &ast_dataitem_get_size_fixed_2_byte, &metSummary, nullptr}},
-    {21220004, {"TRB", "Turbulence", &ast_dataitem_get_size_fixed_1_byte, &metSummary, nullptr}},
+    {21110001,
+     {"TIS", "Trajectory Intent Status", &tisSize, &cat021::binarySubfieldSummary, nullptr}},
+    {21110002,
+     {"TID", "Trajectory Intent Data", &tidSize, &cat021::binarySubfieldSummary, nullptr}},
+    {21220001,
+     {"WS", "Wind Speed", &ast_dataitem_get_size_fixed_2_byte, &cat021::metSummary, nullptr}},
+    {21220002,
+     {"WD", "Wind Direction", &ast_dataitem_get_size_fixed_2_byte, &cat021::metSummary, nullptr}},
+    {21220003,
+     {"TMP", "Temperature", &ast_dataitem_get_size_fixed_2_byte, &cat021::metSummary, nullptr}},
+    {21220004,
+     {"TRB", "Turbulence", &ast_dataitem_get_size_fixed_1_byte, &cat021::metSummary, nullptr}},
     AGE(1, "AOS", "Aircraft Operational Status Age"),
     AGE(2, "TRD", "Target Report Descriptor Age"),
     AGE(3, "M3A", "Mode 3/A Age"),
@@ -259,25 +150,12 @@ uint64_t ast_dataitem_021_A07_get_size(const uint8_t* data, uint64_t available) 
 
 // ---- subfield families ---------------------------------------------------------------------
 
-#define AST_SUBFIELD_FAMILY(item)                                                        \
-    const char* ast_subfield_021_##item##_get_id(uint32_t type) {                        \
-        return ast_subfield_get_id(type);                                                \
-    }                                                                                    \
-    const char* ast_subfield_021_##item##_get_name(uint32_t type) {                      \
-        return ast_subfield_get_name(type);                                              \
-    }                                                                                    \
-    uint64_t ast_subfield_021_##item##_get_size(const uint8_t* data, uint64_t available, \
-                                                uint32_t type) {                         \
-        return ast_subfield_get_size(data, available, type);                             \
-    }                                                                                    \
-    char* ast_subfield_021_##item##_get_summary(char* buffer, size_t capacity,           \
-                                                const ast_subfield_t* sf) {              \
-        return ast_subfield_get_summary(buffer, capacity, sf);                           \
-    }
-AST_SUBFIELD_FAMILY(110)
-AST_SUBFIELD_FAMILY(220)
-AST_SUBFIELD_FAMILY(295)
-#undef AST_SUBFIELD_FAMILY
+AST_SUBFIELD_ID_NAME_SIZE(021, 110)
+AST_SUBFIELD_ID_NAME_SIZE(021, 220)
+AST_SUBFIELD_ID_NAME_SIZE(021, 295)
+AST_SUBFIELD_SUMMARY(021, 110)
+AST_SUBFIELD_SUMMARY(021, 220)
+AST_SUBFIELD_SUMMARY(021, 295)
 
 // ---- I021/008 aircraft operational status ----------------------------------------------------
 
@@ -297,43 +175,6 @@ ast_dataitem_021_008_t ast_dataitem_021_008_decode(const ast_dataitem_t* item) {
     return f;
 }
 
-char* ast_dataitem_021_008_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_dataitem_021_008_t f = ast_dataitem_021_008_decode(item);
-    if (f.ra)
-        out.append("RA ");
-    if (f.tc == 1)
-        out.append("TC0 ");
-    if (f.tc == 2)
-        out.append("TC ");
-    if (f.ts)
-        out.append("TS ");
-    if (f.arv)
-        out.append("ARV ");
-    if (f.cdti_a)
-        out.append("CDTI ");
-    if (f.not_tcas)
-        out.append("NO_TCAS ");
-    if (f.sa)
-        out.append("SA ");
-    return buffer;
-}
-
-char* ast_dataitem_021_008_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_dataitem_021_008_t f = ast_dataitem_021_008_decode(item);
-    Row rows[7];
-    set(rows[0], "RA (TCAS Resolution Advisory active)", "%s", yesNo(f.ra));
-    set(rows[1], "TC (Target Trajectory Change Report Capability)", "%u", f.tc);
-    set(rows[2], "TS (Target State Report Capability)", "%s", yesNo(f.ts));
-    set(rows[3], "ARV (Air-Referenced Velocity Report Capability)", "%s", yesNo(f.arv));
-    set(rows[4], "CDTI/A (Cockpit Display of Traffic Information airborne)", "%s", yesNo(f.cdti_a));
-    set(rows[5], "not TCAS (TCAS System Status)", "%s", yesNo(f.not_tcas));
-    set(rows[6], "SA (Single Antenna)", "%s", yesNo(f.sa));
-    return f.present ? detailTable(buffer, capacity, "Aircraft Operational Status", rows)
-                     : ast_dataitem_get_detail_html_dummy(buffer, capacity, item);
-}
-
 // ---- I021/016 service management --------------------------------------------------------------
 
 ast_dataitem_021_016_t ast_dataitem_021_016_decode(const ast_dataitem_t* item) {
@@ -346,18 +187,6 @@ ast_dataitem_021_016_t ast_dataitem_021_016_decode(const ast_dataitem_t* item) {
     return f;
 }
 
-char* ast_dataitem_021_016_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_dataitem_021_016_t f = ast_dataitem_021_016_decode(item);
-    if (f.report_period == 0)
-        out.append("DATA_DRIVEN_MODE");
-    else if (f.report_period >= 127.5)
-        out.append("PR:>=127.50SEC");
-    else
-        out.printf("PR:%.2fSEC", f.report_period);
-    return buffer;
-}
-
 // ---- I021/020 emitter category and other one-octet items -------------------------------------
 
 ast_one_octet_t ast_dataitem_021_020_decode(const ast_dataitem_t* item) {
@@ -367,63 +196,6 @@ ast_one_octet_t ast_dataitem_021_020_decode(const ast_dataitem_t* item) {
     f.present = 1;
     f.value = item->data[0];
     return f;
-}
-
-char* ast_dataitem_021_020_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_one_octet_t f = ast_dataitem_021_020_decode(item);
-    out.append(f.value < sizeof EMITTERS / sizeof EMITTERS[0] ? EMITTERS[f.value]
-                                                              : "EMITTER:UNKNOWN");
-    return buffer;
-}
-
-char* ast_dataitem_021_020_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_one_octet_t f = ast_dataitem_021_020_decode(item);
-    Row rows[2];
-    char summary[64];
-    set(rows[0], "ECAT", "%u", f.value);
-    set(rows[1], "Category", "%s",
-        ast_dataitem_021_020_get_summary(summary, sizeof summary, item) + 8);
-    return detailTable(buffer, capacity, "Emitter Category", rows);
-}
-
-char* ast_dataitem_021_032_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    if (sized(item, 1, 21032))
-        out.printf("TOD_ACCU:%.2fS", item->data[0] / 256.0);
-    return buffer;
-}
-
-char* ast_dataitem_021_032_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    Row rows[1];
-    set(rows[0], "Time of Day Accuracy", "%.4f s",
-        sized(item, 1, 21032) ? item->data[0] / 256.0 : 0.0);
-    return detailTable(buffer, capacity, "Time of Day Accuracy", rows);
-}
-
-char* ast_dataitem_021_095_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    if (sized(item, 1, 21095))
-        out.printf("VA:%d", item->data[0]);
-    return buffer;
-}
-
-char* ast_dataitem_021_400_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    if (sized(item, 1, 21400))
-        out.printf("RID:%u", item->data[0]);
-    return buffer;
-}
-
-char* ast_dataitem_021_A08_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    if (!sized(item, 1, 21908))
-        return buffer;
-    const uint32_t value = item->data[0];
-    out.append(value <= 5 ? EMERGENCY[value] : "EMG:UNDEFINED");
-    return buffer;
 }
 
 // ---- I021/040 target report descriptor -------------------------------------------------------
@@ -476,52 +248,7 @@ ast_dataitem_t ast_dataitem_021_040_encode(uint8_t* buffer, uint64_t capacity,
     octets[2] =
         static_cast<uint8_t>((f->llc ? 0x40 : 0) | (f->ipc ? 0x20 : 0) | (f->nogo ? 0x10 : 0) |
                              (f->cpr ? 0x08 : 0) | (f->ldpj ? 0x04 : 0) | (f->rcf ? 0x02 : 0));
-    const uint64_t size = octets[2] ? 3 : octets[1] ? 2 : 1;
-    if (capacity < size)
-        return failed(buffer, value);
-    for (uint64_t i = 0; i + 1 < size; ++i)
-        octets[i] |= 0x01;
-    for (uint64_t i = 0; i < size; ++i)
-        buffer[i] = octets[i];
-    return written(buffer, size, value);
-}
-
-char* ast_dataitem_021_040_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_dataitem_021_040_t f = ast_dataitem_021_040_decode(item);
-    out.append("TARGET:");
-    if (f.gbs)
-        out.append("GBS ");
-    if (f.sim)
-        out.append("SIM ");
-    if (f.tst)
-        out.append("TST ");
-    if (!f.gbs && !f.sim && !f.tst)
-        out.append("NORMAL");
-    return buffer;
-}
-
-char* ast_dataitem_021_040_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_dataitem_021_040_t f = ast_dataitem_021_040_decode(item);
-    Row rows[16];
-    set(rows[0], "ATP (Address Type)", "%u", f.atp);
-    set(rows[1], "ARC (Altitude Reporting Capability)", "%u", f.arc);
-    set(rows[2], "RC (Range Check)", "%s", yesNo(f.rc));
-    set(rows[3], "RAB (Report from field monitor)", "%s", yesNo(f.rab));
-    set(rows[4], "DCR (Differential Correction)", "%s", yesNo(f.dcr));
-    set(rows[5], "GBS (Ground Bit Setting)", "%s", yesNo(f.gbs));
-    set(rows[6], "SIM (Simulated Target)", "%s", yesNo(f.sim));
-    set(rows[7], "TST (Test Target)", "%s", yesNo(f.tst));
-    set(rows[8], "SAA (Selected Altitude Available)", "%s", yesNo(f.saa));
-    set(rows[9], "CL (Confidence Level)", "%u", f.cl);
-    set(rows[10], "LLC (List Lookup Check)", "%s", yesNo(f.llc));
-    set(rows[11], "IPC (Independent Position Check)", "%s", yesNo(f.ipc));
-    set(rows[12], "NOGO (No-go Bit Status)", "%s", yesNo(f.nogo));
-    set(rows[13], "CPR (Compact Position Reporting)", "%s", yesNo(f.cpr));
-    set(rows[14], "LDPJ (Local Decoding Position Jump)", "%s", yesNo(f.ldpj));
-    set(rows[15], "RCF (Range Check)", "%s", yesNo(f.rcf));
-    return detailTable(buffer, capacity, "Target Report Descriptor", rows);
+    return writeExtensible(buffer, capacity, value, octets, 3);
 }
 
 // ---- type 21903: target report descriptor of edition 0.26 ------------------------------------
@@ -557,39 +284,6 @@ ast_dataitem_t ast_dataitem_021_A03_encode(uint8_t* buffer, uint64_t capacity,
     const uint32_t arc = f->arc == 2 ? 0x10 : f->arc == 1 ? 0x0F : 0;
     buffer[1] = static_cast<uint8_t>(atp << 5 | arc);
     return written(buffer, 2, value);
-}
-
-char* ast_dataitem_021_A03_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_dataitem_021_903_t f = ast_dataitem_021_A03_decode(item);
-    out.append("TARGET:");
-    if (f.gbs)
-        out.append("GBS ");
-    if (f.sim)
-        out.append("SIM ");
-    if (f.tst)
-        out.append("TST ");
-    if (f.spi)
-        out.append("SPI ");
-    if (!f.gbs && !f.sim && !f.tst && !f.spi)
-        out.append("NORMAL");
-    return buffer;
-}
-
-char* ast_dataitem_021_A03_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_dataitem_021_903_t f = ast_dataitem_021_A03_decode(item);
-    Row rows[9];
-    set(rows[0], "DCR (Differential Correction)", "%s", yesNo(f.dcr));
-    set(rows[1], "GBS (Ground Bit Set)", "%s", yesNo(f.gbs));
-    set(rows[2], "SIM (Simulated Target)", "%s", yesNo(f.sim));
-    set(rows[3], "TST (Test Target)", "%s", yesNo(f.tst));
-    set(rows[4], "RAB (Report from field monitor)", "%s", yesNo(f.rab));
-    set(rows[5], "SAA (Selected Altitude Available)", "%s", yesNo(f.saa));
-    set(rows[6], "SPI (Special Position Identification)", "%s", yesNo(f.spi));
-    set(rows[7], "ATP (Address Type)", "%u", f.atp);
-    set(rows[8], "ARC (Altitude Reporting Capability)", "%u", f.arc);
-    return detailTable(buffer, capacity, "Target Report Descriptor (Prior Version 0.26)", rows);
 }
 
 // ---- I021/090 quality indicators --------------------------------------------------------------
@@ -629,39 +323,7 @@ ast_dataitem_t ast_dataitem_021_090_encode(uint8_t* buffer, uint64_t capacity,
     octets[2] =
         static_cast<uint8_t>((f->sil_supplement & 1) << 5 | (f->sda & 3) << 3 | (f->gva & 3) << 1);
     octets[3] = static_cast<uint8_t>((f->pic & 15) << 4);
-    uint64_t size = 4;
-    while (size > 1 && octets[size - 1] == 0)
-        --size;
-    if (capacity < size)
-        return failed(buffer, value);
-    for (uint64_t i = 0; i + 1 < size; ++i)
-        octets[i] |= 0x01;
-    for (uint64_t i = 0; i < size; ++i)
-        buffer[i] = octets[i];
-    return written(buffer, size, value);
-}
-
-char* ast_dataitem_021_090_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_dataitem_021_090_t f = ast_dataitem_021_090_decode(item);
-    out.printf("NUCR:%u NUCP:%u", f.nucr_nacv, f.nucp_nic);
-    return buffer;
-}
-
-char* ast_dataitem_021_090_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_dataitem_021_090_t f = ast_dataitem_021_090_decode(item);
-    Row rows[9];
-    set(rows[0], "NUCr or NACv", "%u", f.nucr_nacv);
-    set(rows[1], "NUCp or NIC", "%u", f.nucp_nic);
-    set(rows[2], "NIC for barometric altitude", "%u", f.nic_baro);
-    set(rows[3], "SIL (Surveillance Integrity Level)", "%u", f.sil);
-    set(rows[4], "NACp (Navigation Accuracy Category for Position)", "%u", f.nacp);
-    set(rows[5], "SIL supplement", "%u", f.sil_supplement);
-    set(rows[6], "SDA (System Design Assurance)", "%u", f.sda);
-    set(rows[7], "GVA (Geometric Altitude Accuracy)", "%u", f.gva);
-    set(rows[8], "PIC (Position Integrity Category)", "%u", f.pic);
-    return detailTable(buffer, capacity, "Quality Indicators", rows);
+    return writeExtensible(buffer, capacity, value, octets, 4);
 }
 
 // ---- type 21905: figure of merit of edition 0.26 ---------------------------------------------
@@ -688,23 +350,6 @@ ast_dataitem_t ast_dataitem_021_A05_encode(uint8_t* buffer, uint64_t capacity,
     return written(buffer, 2, value);
 }
 
-char* ast_dataitem_021_A05_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    out.printf("PA:%d", static_cast<int>(ast_dataitem_021_A05_decode(item).pa));
-    return buffer;
-}
-
-char* ast_dataitem_021_A05_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_dataitem_021_905_t f = ast_dataitem_021_A05_decode(item);
-    Row rows[4];
-    set(rows[0], "AC (ACAS Status)", "%u", f.ac);
-    set(rows[1], "MN (Multiple Navigational aids Status)", "%u", f.mn);
-    set(rows[2], "DC (Differential Correction Status)", "%u", f.dc);
-    set(rows[3], "PA (Position Accuracy)", "%u", f.pa);
-    return detailTable(buffer, capacity, "Figure of Merit (Prior Version 0.26)", rows);
-}
-
 // ---- type 21906: link technology of edition 0.26 ---------------------------------------------
 
 ast_dataitem_021_906_t ast_dataitem_021_A06_decode(const ast_dataitem_t* item) {
@@ -720,37 +365,6 @@ ast_dataitem_021_906_t ast_dataitem_021_A06_decode(const ast_dataitem_t* item) {
     return f;
 }
 
-char* ast_dataitem_021_A06_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_dataitem_021_906_t f = ast_dataitem_021_A06_decode(item);
-    out.append("LINK:");
-    if (f.dti)
-        out.append(" CDTI");
-    if (f.mds)
-        out.append(" MODE_S");
-    if (f.uat)
-        out.append(" UAT");
-    if (f.vdl)
-        out.append(" VDL4");
-    if (f.otr)
-        out.append(" OTHER");
-    if (!f.dti && !f.mds && !f.uat && !f.vdl && !f.otr)
-        out.append(" NONE");
-    return buffer;
-}
-
-char* ast_dataitem_021_A06_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_dataitem_021_906_t f = ast_dataitem_021_A06_decode(item);
-    Row rows[5];
-    set(rows[0], "DTI (Cockpit Display of Traffic Information)", "%s", yesNo(f.dti));
-    set(rows[1], "MDS (Mode-S Extended Squitter)", "%s", yesNo(f.mds));
-    set(rows[2], "UAT", "%s", yesNo(f.uat));
-    set(rows[3], "VDL Mode 4", "%s", yesNo(f.vdl));
-    set(rows[4], "Other Technology", "%s", yesNo(f.otr));
-    return detailTable(buffer, capacity, "Link Technology Indicator (Prior Version 0.26)", rows);
-}
-
 // ---- altitudes and levels ----------------------------------------------------------------------
 
 ast_dataitem_021_140_t ast_dataitem_021_140_decode(const ast_dataitem_t* item) {
@@ -760,20 +374,6 @@ ast_dataitem_021_140_t ast_dataitem_021_140_decode(const ast_dataitem_t* item) {
     f.present = 1;
     f.raw = b::signExtend(b::octets(item->data, 1, 2), 16);
     return f;
-}
-
-char* ast_dataitem_021_140_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    out.printf("ALTITUDE:%.2fFL", ast_dataitem_021_140_decode(item).raw * 6.25 / 100.0);
-    return buffer;
-}
-
-char* ast_dataitem_021_140_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_dataitem_021_140_t f = ast_dataitem_021_140_decode(item);
-    Row rows[1];
-    set(rows[0], "Geometric Altitude", "%.2f ft", f.raw * 6.25);
-    return detailTable(buffer, capacity, "Geometric Altitude", rows);
 }
 
 ast_dataitem_021_145_t ast_dataitem_021_145_decode(const ast_dataitem_t* item) {
@@ -795,42 +395,6 @@ ast_dataitem_t ast_dataitem_021_145_encode(uint8_t* buffer, uint64_t capacity,
     return written(buffer, 2, value);
 }
 
-char* ast_dataitem_021_145_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    out.printf("LEVEL:%.2fFL", ast_dataitem_021_145_decode(item).raw / 4.0);
-    return buffer;
-}
-
-char* ast_dataitem_021_145_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    Row rows[1];
-    set(rows[0], "Flight Level", "%.2f FL", ast_dataitem_021_145_decode(item).raw / 4.0);
-    return detailTable(buffer, capacity, "Flight Level", rows);
-}
-
-// I021/146: SAS, source, then a 13-bit altitude in 25 ft.
-static int32_t selectedAltitudeRaw(const ast_dataitem_t* item) {
-    return b::signExtend(b::octets(item->data, 1, 2) & 0x1FFF, 13);
-}
-
-char* ast_dataitem_021_146_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    if (sized(item, 2, 21146))
-        out.printf("SELECTED_ALTITUDE:%.2fFL", selectedAltitudeRaw(item) * 25 / 100.0);
-    return buffer;
-}
-
-char* ast_dataitem_021_146_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    if (!sized(item, 2, 21146))
-        return ast_dataitem_get_detail_html_dummy(buffer, capacity, item);
-    Row rows[3];
-    set(rows[0], "SAS (Source Information Provided)", "%s", yesNo(b::bit(item->data, 1, 8)));
-    set(rows[1], "Source", "%u", b::field(item->data, 1, 7, 6));
-    set(rows[2], "Altitude", "%d ft", selectedAltitudeRaw(item) * 25);
-    return detailTable(buffer, capacity, "Selected Altitude", rows);
-}
-
 // ---- speeds and headings -----------------------------------------------------------------------
 
 ast_dataitem_021_150_t ast_dataitem_021_150_decode(const ast_dataitem_t* item) {
@@ -846,67 +410,6 @@ ast_dataitem_021_150_t ast_dataitem_021_150_decode(const ast_dataitem_t* item) {
     else
         f.ias = f.raw * 0.2197265625;
     return f;
-}
-
-char* ast_dataitem_021_150_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_dataitem_021_150_t f = ast_dataitem_021_150_decode(item);
-    if (f.mach_flag)
-        out.printf("MACH:%.3f", f.mach);
-    else
-        out.printf("IAS:%.2fKT", f.ias);
-    return buffer;
-}
-
-char* ast_dataitem_021_150_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_dataitem_021_150_t f = ast_dataitem_021_150_decode(item);
-    Row rows[2];
-    set(rows[0], "IM", "%s", f.mach_flag ? "Mach" : "IAS");
-    if (f.mach_flag)
-        set(rows[1], "Air Speed", "Mach %.3f", f.mach);
-    else
-        set(rows[1], "Air Speed", "%.2f kt", f.ias);
-    return detailTable(buffer, capacity, "Air Speed", rows);
-}
-
-char* ast_dataitem_021_151_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    if (sized(item, 2, 21151))
-        out.printf("TAS:%dKT", static_cast<int>(b::octets(item->data, 1, 2) & 0x7FFF));
-    return buffer;
-}
-
-char* ast_dataitem_021_151_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    if (!sized(item, 2, 21151))
-        return ast_dataitem_get_detail_html_dummy(buffer, capacity, item);
-    Row rows[2];
-    set(rows[0], "RE (Range Exceeded)", "%s", yesNo(b::bit(item->data, 1, 8)));
-    set(rows[1], "True Air Speed", "%u kt", b::octets(item->data, 1, 2) & 0x7FFF);
-    return detailTable(buffer, capacity, "True Air Speed", rows);
-}
-
-char* ast_dataitem_021_152_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    if (sized(item, 2, 21152))
-        out.printf("HDG:%03.2fDEG", b::octets(item->data, 1, 2) * 360.0 / 65536.0);
-    return buffer;
-}
-
-char* ast_dataitem_021_152_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    Row rows[1];
-    set(rows[0], "Magnetic Heading", "%.4f deg",
-        sized(item, 2, 21152) ? b::octets(item->data, 1, 2) * 360.0 / 65536.0 : 0.0);
-    return detailTable(buffer, capacity, "Magnetic Heading", rows);
-}
-
-char* ast_dataitem_021_230_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    if (sized(item, 2, 21230))
-        out.printf("RA:%.2fDEG", b::signExtend(b::octets(item->data, 1, 2), 16) * 0.01);
-    return buffer;
 }
 
 // ---- I021/160 ground vector --------------------------------------------------------------------
@@ -941,23 +444,6 @@ ast_dataitem_t ast_dataitem_021_160_encode(uint8_t* buffer, uint64_t capacity,
     return written(buffer, 4, value);
 }
 
-char* ast_dataitem_021_160_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_dataitem_021_160_t f = ast_dataitem_021_160_decode(item);
-    out.printf("SPD:%.2fKT AGL:%03.2fDEG", f.ground_speed, f.track_angle);
-    return buffer;
-}
-
-char* ast_dataitem_021_160_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_dataitem_021_160_t f = ast_dataitem_021_160_decode(item);
-    Row rows[3];
-    set(rows[0], "RE (Range Exceeded)", "%s", yesNo(f.re));
-    set(rows[1], "Ground Speed", "%.2f kt", f.ground_speed);
-    set(rows[2], "Track Angle", "%.4f deg", f.track_angle);
-    return detailTable(buffer, capacity, "Ground Vector", rows);
-}
-
 // ---- I021/200 target status, I021/210 MOPS version -----------------------------------------
 
 ast_dataitem_021_200_t ast_dataitem_021_200_decode(const ast_dataitem_t* item) {
@@ -983,14 +469,6 @@ ast_dataitem_t ast_dataitem_021_200_encode(uint8_t* buffer, uint64_t capacity,
     return written(buffer, 1, value);
 }
 
-char* ast_dataitem_021_200_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_dataitem_021_200_t f = ast_dataitem_021_200_decode(item);
-    out.printf("%s %s", f.ps < 7 ? EMERGENCY[f.ps] : "EMG:UNDEFINED",
-               f.ss < 4 ? SURVEILLANCE[f.ss] : "SUR:UNDEFINED");
-    return buffer;
-}
-
 ast_dataitem_021_210_t ast_dataitem_021_210_decode(const ast_dataitem_t* item) {
     ast_dataitem_021_210_t f = {};
     if (!sized(item, 1, 21210))
@@ -1010,23 +488,6 @@ ast_dataitem_t ast_dataitem_021_210_encode(uint8_t* buffer, uint64_t capacity,
         return failed(buffer, value);
     buffer[0] = static_cast<uint8_t>((f->vns ? 0x40 : 0) | f->vn << 3 | f->ltt);
     return written(buffer, 1, value);
-}
-
-char* ast_dataitem_021_210_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
-    Text out(buffer, capacity);
-    const ast_dataitem_021_210_t f = ast_dataitem_021_210_decode(item);
-    out.printf("VN:%u%s", f.vn, f.ltt <= 3 ? LINKS[f.ltt] : " LINK:UNKNOWN");
-    return buffer;
-}
-
-char* ast_dataitem_021_210_get_detail_html(char* buffer, size_t capacity,
-                                           const ast_dataitem_t* item) {
-    const ast_dataitem_021_210_t f = ast_dataitem_021_210_decode(item);
-    Row rows[3];
-    set(rows[0], "VNS (Version Not Supported)", "%s", yesNo(f.vns));
-    set(rows[1], "VN (Version Number)", "%u", f.vn);
-    set(rows[2], "LTT (Link Technology Type)", "%u", f.ltt);
-    return detailTable(buffer, capacity, "MOPS Version", rows);
 }
 
 }  // extern "C"
@@ -1159,7 +620,8 @@ const CategoryUnit CAT021_UNIT = {21,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   SUBFIELDS,
-                                  sizeof SUBFIELDS / sizeof SUBFIELDS[0]};
+                                  sizeof SUBFIELDS / sizeof SUBFIELDS[0],
+                                  &CAT021_GETTERS};
 
 const UapTable CAT021_V023_TABLE = {V023_UAP, 35, 26, "UAP ADS-B v0.23"};
 const UapTable CAT021_V026_TABLE = {STANDARD_UAP, 28, 28, "UAP ADS-B v0.26"};
@@ -1169,32 +631,67 @@ const UapTable CAT021_THALES_TABLE = {THALES_UAP, 28, 28, nullptr};
 
 }  // namespace ast
 
-// ---- record assembly and disassembly
-// -------------------------------------------------------------
+// ---- record forms ------------------------------------------------------------------------
 
 namespace {
 
-struct Values {
-    ast_datarecord_spec_t spec;
-    template <typename Form>
-    void add(ast_dataitem_type_t type, const Form& form) {
-        if (form.present && spec.count < AST_MAX_VALUES)
-            spec.values[spec.count++] = ast_dataitem_value_t{type, const_cast<Form*>(&form)};
-    }
+using V026 = ast_cat021_v026_record_t;
+using V24 = ast_cat021_v24_record_t;
+
+// Edition 0.26: every field is assembled.
+const FormField V026_FIELDS[] = {
+    AST_FORM_FIELD(V026, i010, 21010, ast_dataitem_data_source_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i020, 21020, ast_dataitem_021_020_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i030, 21030, ast_dataitem_time_of_day_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i070, 21070, ast_dataitem_mode_3a_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i080, 21080, ast_dataitem_target_address_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i095, 21095, ast_dataitem_service_id_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i145, 21145, ast_dataitem_021_145_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i160, 21160, ast_dataitem_021_160_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i170, 21170, ast_dataitem_aircraft_id_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i903, 21903, ast_dataitem_021_A03_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i905, 21905, ast_dataitem_021_A05_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i902, 21902, ast_dataitem_wgs84_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i904, 21904, ast_dataitem_service_id_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V026, i908, 21908, ast_dataitem_service_id_decode, AST_ASSEMBLED),
 };
 
-// Fills `field` from `item` with `decode`, logging an item that does not decode.
-template <typename Form>
-void fill(Form& field, Form (*decode)(const ast_dataitem_t*), const ast_dataitem_t& item) {
-    field = decode(&item);
-    if (!field.present)
-        ast::log(AST_LOG_DEBUG, "Failed to disassemble dataitem %s.",
-                 ast_dataitem_type_to_str(item.type));
-}
+// Edition 2.4: the aircraft operational status, the service management and the two
+// high-precision times are read back but not written.
+const FormField V24_FIELDS[] = {
+    AST_FORM_FIELD(V24, i010, 21010, ast_dataitem_data_source_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i015, 21015, ast_dataitem_service_id_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i020, 21020, ast_dataitem_021_020_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i040, 21040, ast_dataitem_021_040_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i070, 21070, ast_dataitem_mode_3a_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i071, 21071, ast_dataitem_time_of_day_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i072, 21072, ast_dataitem_time_of_day_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i073, 21073, ast_dataitem_time_of_day_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i075, 21075, ast_dataitem_time_of_day_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i077, 21077, ast_dataitem_time_of_day_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i080, 21080, ast_dataitem_target_address_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i090, 21090, ast_dataitem_021_090_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i130, 21130, ast_dataitem_wgs84_low_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i131, 21131, ast_dataitem_wgs84_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i132, 21132, ast_dataitem_service_id_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i140, 21140, ast_dataitem_021_140_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i145, 21145, ast_dataitem_021_145_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i150, 21150, ast_dataitem_021_150_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i155, 21155, ast_dataitem_vertical_rate_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i157, 21157, ast_dataitem_vertical_rate_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i160, 21160, ast_dataitem_021_160_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i161, 21161, ast_dataitem_track_number_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i170, 21170, ast_dataitem_aircraft_id_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i200, 21200, ast_dataitem_021_200_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i210, 21210, ast_dataitem_021_210_decode, AST_ASSEMBLED),
+    AST_FORM_FIELD(V24, i008, 21008, ast_dataitem_021_008_decode, AST_READ_ONLY),
+    AST_FORM_FIELD(V24, i016, 21016, ast_dataitem_021_016_decode, AST_READ_ONLY),
+    AST_FORM_FIELD(V24, i074, 21074, ast_dataitem_time_of_day_hp_decode, AST_READ_ONLY),
+    AST_FORM_FIELD(V24, i076, 21076, ast_dataitem_time_of_day_hp_decode, AST_READ_ONLY),
+};
 
-bool disassemblable(const ast_datarecord_t* record) {
-    return record && record->ok && record->category == 21;
-}
+const RecordFormTable V026_FORM = {21, V026_FIELDS, sizeof V026_FIELDS / sizeof V026_FIELDS[0]};
+const RecordFormTable V24_FORM = {21, V24_FIELDS, sizeof V24_FIELDS / sizeof V24_FIELDS[0]};
 
 }  // namespace
 
@@ -1203,227 +700,21 @@ extern "C" {
 ast_datarecord_t ast_datarecord_021_v026_assemble(uint8_t* buffer, uint64_t capacity,
                                                   const ast_cat021_v026_record_t* form,
                                                   ast_uap_t uap) {
-    Values v;
-    v.spec.category = 21;
-    v.spec.uap = uap;
-    v.spec.count = 0;
-    if (form) {
-        v.add(21010, form->i010);
-        v.add(21020, form->i020);
-        v.add(21030, form->i030);
-        v.add(21070, form->i070);
-        v.add(21080, form->i080);
-        v.add(21095, form->i095);
-        v.add(21145, form->i145);
-        v.add(21160, form->i160);
-        v.add(21170, form->i170);
-        v.add(21903, form->i903);
-        v.add(21905, form->i905);
-        v.add(21902, form->i902);
-        v.add(21904, form->i904);
-        v.add(21908, form->i908);
-    }
-    return ast_datarecord_encode(buffer, capacity, &v.spec);
+    return assembleForm(buffer, capacity, V026_FORM, form, uap);
 }
 
 ast_datarecord_t ast_datarecord_021_v24_assemble(uint8_t* buffer, uint64_t capacity,
                                                  const ast_cat021_v24_record_t* form,
                                                  ast_uap_t uap) {
-    Values v;
-    v.spec.category = 21;
-    v.spec.uap = uap;
-    v.spec.count = 0;
-    if (form) {
-        v.add(21010, form->i010);
-        v.add(21015, form->i015);
-        v.add(21020, form->i020);
-        v.add(21040, form->i040);
-        v.add(21070, form->i070);
-        v.add(21071, form->i071);
-        v.add(21072, form->i072);
-        v.add(21073, form->i073);
-        v.add(21075, form->i075);
-        v.add(21077, form->i077);
-        v.add(21080, form->i080);
-        v.add(21090, form->i090);
-        v.add(21130, form->i130);
-        v.add(21131, form->i131);
-        v.add(21132, form->i132);
-        v.add(21140, form->i140);
-        v.add(21145, form->i145);
-        v.add(21150, form->i150);
-        v.add(21155, form->i155);
-        v.add(21157, form->i157);
-        v.add(21160, form->i160);
-        v.add(21161, form->i161);
-        v.add(21170, form->i170);
-        v.add(21200, form->i200);
-        v.add(21210, form->i210);
-    }
-    return ast_datarecord_encode(buffer, capacity, &v.spec);
+    return assembleForm(buffer, capacity, V24_FORM, form, uap);
 }
 
 ast_cat021_v026_record_t ast_datarecord_021_v026_disassemble(const ast_datarecord_t* record) {
-    ast_cat021_v026_record_t form = {};
-    if (!disassemblable(record))
-        return form;
-    form.ok = 1;
-    const uint64_t count =
-        record->count < uint64_t{AST_MAX_DATAITEMS} ? record->count : uint64_t{AST_MAX_DATAITEMS};
-    for (uint64_t i = 0; i < count; ++i) {
-        const ast_dataitem_t& item = record->items[i];
-        switch (item.type) {
-            case 21010:
-                fill(form.i010, ast_dataitem_data_source_decode, item);
-                break;
-            case 21020:
-                fill(form.i020, ast_dataitem_021_020_decode, item);
-                break;
-            case 21030:
-                fill(form.i030, ast_dataitem_time_of_day_decode, item);
-                break;
-            case 21903:
-                fill(form.i903, ast_dataitem_021_A03_decode, item);
-                break;
-            case 21070:
-                fill(form.i070, ast_dataitem_mode_3a_decode, item);
-                break;
-            case 21080:
-                fill(form.i080, ast_dataitem_target_address_decode, item);
-                break;
-            case 21905:
-                fill(form.i905, ast_dataitem_021_A05_decode, item);
-                break;
-            case 21095:
-                fill(form.i095, ast_dataitem_service_id_decode, item);
-                break;
-            case 21902:
-                fill(form.i902, ast_dataitem_wgs84_decode, item);
-                break;
-            case 21904:
-                fill(form.i904, ast_dataitem_service_id_decode, item);
-                break;
-            case 21145:
-                fill(form.i145, ast_dataitem_021_145_decode, item);
-                break;
-            case 21160:
-                fill(form.i160, ast_dataitem_021_160_decode, item);
-                break;
-            case 21170:
-                fill(form.i170, ast_dataitem_aircraft_id_decode, item);
-                break;
-            case 21908:
-                fill(form.i908, ast_dataitem_service_id_decode, item);
-                break;
-            default:
-                break;
-        }
-    }
-    return form;
+    return disassembleForm<ast_cat021_v026_record_t>(record, V026_FORM);
 }
 
 ast_cat021_v24_record_t ast_datarecord_021_v24_disassemble(const ast_datarecord_t* record) {
-    ast_cat021_v24_record_t form = {};
-    if (!disassemblable(record))
-        return form;
-    form.ok = 1;
-    const uint64_t count =
-        record->count < uint64_t{AST_MAX_DATAITEMS} ? record->count : uint64_t{AST_MAX_DATAITEMS};
-    for (uint64_t i = 0; i < count; ++i) {
-        const ast_dataitem_t& item = record->items[i];
-        switch (item.type) {
-            case 21008:
-                fill(form.i008, ast_dataitem_021_008_decode, item);
-                break;
-            case 21010:
-                fill(form.i010, ast_dataitem_data_source_decode, item);
-                break;
-            case 21015:
-                fill(form.i015, ast_dataitem_service_id_decode, item);
-                break;
-            case 21016:
-                fill(form.i016, ast_dataitem_021_016_decode, item);
-                break;
-            case 21020:
-                fill(form.i020, ast_dataitem_021_020_decode, item);
-                break;
-            case 21040:
-                fill(form.i040, ast_dataitem_021_040_decode, item);
-                break;
-            case 21070:
-                fill(form.i070, ast_dataitem_mode_3a_decode, item);
-                break;
-            case 21071:
-                fill(form.i071, ast_dataitem_time_of_day_decode, item);
-                break;
-            case 21072:
-                fill(form.i072, ast_dataitem_time_of_day_decode, item);
-                break;
-            case 21073:
-                fill(form.i073, ast_dataitem_time_of_day_decode, item);
-                break;
-            case 21074:
-                fill(form.i074, ast_dataitem_time_of_day_hp_decode, item);
-                break;
-            case 21075:
-                fill(form.i075, ast_dataitem_time_of_day_decode, item);
-                break;
-            case 21076:
-                fill(form.i076, ast_dataitem_time_of_day_hp_decode, item);
-                break;
-            case 21077:
-                fill(form.i077, ast_dataitem_time_of_day_decode, item);
-                break;
-            case 21080:
-                fill(form.i080, ast_dataitem_target_address_decode, item);
-                break;
-            case 21090:
-                fill(form.i090, ast_dataitem_021_090_decode, item);
-                break;
-            case 21130:
-                fill(form.i130, ast_dataitem_wgs84_low_decode, item);
-                break;
-            case 21131:
-                fill(form.i131, ast_dataitem_wgs84_decode, item);
-                break;
-            case 21132:
-                fill(form.i132, ast_dataitem_service_id_decode, item);
-                break;
-            case 21140:
-                fill(form.i140, ast_dataitem_021_140_decode, item);
-                break;
-            case 21145:
-                fill(form.i145, ast_dataitem_021_145_decode, item);
-                break;
-            case 21150:
-                fill(form.i150, ast_dataitem_021_150_decode, item);
-                break;
-            case 21155:
-                fill(form.i155, ast_dataitem_vertical_rate_decode, item);
-                break;
-            case 21157:
-                fill(form.i157, ast_dataitem_vertical_rate_decode, item);
-                break;
-            case 21160:
-                fill(form.i160, ast_dataitem_021_160_decode, item);
-                break;
-            case 21161:
-                fill(form.i161, ast_dataitem_track_number_decode, item);
-                break;
-            case 21170:
-                fill(form.i170, ast_dataitem_aircraft_id_decode, item);
-                break;
-            case 21200:
-                fill(form.i200, ast_dataitem_021_200_decode, item);
-                break;
-            case 21210:
-                fill(form.i210, ast_dataitem_021_210_decode, item);
-                break;
-            default:
-                break;
-        }
-    }
-    return form;
+    return disassembleForm<ast_cat021_v24_record_t>(record, V24_FORM);
 }
 
 const char* ast_dataitem_021_get_name(ast_dataitem_type_t type) {
@@ -1432,166 +723,3 @@ const char* ast_dataitem_021_get_name(ast_dataitem_type_t type) {
 }
 
 }  // extern "C"
-
-// ---- record getters ------------------------------------------------------------------------
-
-namespace {
-
-// The decoded form of the first `type` item of an OK CAT021 record; a zero form (present 0)
-// when the record is not such a record, lacks the item or the item does not decode.
-template <typename Form>
-Form decoded(const ast_datarecord_t* record, ast_dataitem_type_t type,
-             Form (*decode)(const ast_dataitem_t*)) {
-    const ast_dataitem_t* item = ast::recordItem(record, 21, type);
-    return item ? decode(item) : Form{};
-}
-
-// Edition 0.2x reports carry one time of day, I021/030, the time of applicability of the
-// position. Editions 2.x split it: the time of applicability for position (I021/071) takes its
-// place, then the time the position was received (I021/073), the velocity's times (I021/072,
-// I021/075) and the time the report was sent (I021/077). The high-precision times I021/074 and
-// I021/076 only refine I021/073 and I021/075 and are not used on their own.
-const ast_dataitem_type_t TIME_ITEMS[] = {21030, 21071, 21073, 21072, 21075, 21077};
-
-// The positions in order of preference: the low-resolution I021/130 of editions 0.23 and 2.x,
-// the eight-octet position of editions 0.24 to 0.26, and the high-resolution I021/131 of
-// editions 2.x, which a ground station may send without I021/130.
-struct PositionItem {
-    ast_dataitem_type_t type;
-    ast_wgs84_position_t (*decode)(const ast_dataitem_t*);
-};
-const PositionItem POSITION_ITEMS[] = {{21130, &ast_dataitem_wgs84_low_decode},
-                                       {21902, &ast_dataitem_wgs84_decode},
-                                       {21131, &ast_dataitem_wgs84_decode}};
-
-// The ground vector (I021/160) as speed over ground and true track angle. Both parts come from
-// the one item, so the heading and the speed getter give the same answer.
-ast_record_velocity_t groundVector(const ast_datarecord_t* record) {
-    ast_record_velocity_t result = {};
-    const ast_dataitem_021_160_t f = decoded(record, 21160, &ast_dataitem_021_160_decode);
-    if (!f.present)
-        return result;
-    result.valid = 1;
-    result.speed_valid = 1;
-    result.speed = f.speed_raw * 0.2197265625;
-    result.heading_valid = 1;
-    result.heading = f.track_raw * 0.0054931640625;
-    return result;
-}
-
-}  // namespace
-
-extern "C" {
-
-ast_record_sacsic_t ast_datarecord_021_get_sacsic(const ast_datarecord_t* record) {
-    ast_record_sacsic_t result = {};
-    const ast_data_source_t f = decoded(record, 21010, &ast_dataitem_data_source_decode);
-    if (f.present)
-        result = ast_record_sacsic_t{1, f.sac, f.sic};
-    return result;
-}
-
-ast_record_timeofday_t ast_datarecord_021_get_timeofday(const ast_datarecord_t* record) {
-    ast_record_timeofday_t result = {};
-    for (ast_dataitem_type_t type : TIME_ITEMS) {
-        const ast_time_of_day_t f = decoded(record, type, &ast_dataitem_time_of_day_decode);
-        if (f.present) {
-            result = ast_record_timeofday_t{1,         type,      f.raw,         f.hours,
-                                            f.minutes, f.seconds, f.milliseconds};
-            break;
-        }
-    }
-    return result;
-}
-
-ast_record_msgtype_t ast_datarecord_021_get_msgtype(const ast_datarecord_t* record) {
-    ast_record_msgtype_t result = {};
-    if (record && record->ok && record->category == 21)
-        result = ast_record_msgtype_t{1, AST_MSGTYPE_ADSB};
-    return result;
-}
-
-ast_record_tracknum_t ast_datarecord_021_get_tracknum(const ast_datarecord_t* record) {
-    ast_record_tracknum_t result = {};
-    const ast_track_number_t f = decoded(record, 21161, &ast_dataitem_track_number_decode);
-    if (f.present)
-        result = ast_record_tracknum_t{1, f.number};
-    return result;
-}
-
-ast_record_squawk_t ast_datarecord_021_get_squawk(const ast_datarecord_t* record) {
-    ast_record_squawk_t result = {};
-    const ast_mode_3a_t f = decoded(record, 21070, &ast_dataitem_mode_3a_decode);
-    if (f.present)
-        result = ast_record_squawk_t{1, static_cast<uint32_t>(f.code)};
-    return result;
-}
-
-ast_record_callsign_t ast_datarecord_021_get_callsign(const ast_datarecord_t* record) {
-    ast_record_callsign_t result = {};
-    const ast_aircraft_id_t f = decoded(record, 21170, &ast_dataitem_aircraft_id_decode);
-    if (f.present) {
-        result.valid = 1;
-        std::memcpy(result.callsign, f.callsign, sizeof result.callsign);
-        result.callsign[sizeof result.callsign - 1] = '\0';
-    }
-    return result;
-}
-
-ast_record_icaoaddr_t ast_datarecord_021_get_icaoaddr(const ast_datarecord_t* record) {
-    ast_record_icaoaddr_t result = {};
-    const ast_target_address_t f = decoded(record, 21080, &ast_dataitem_target_address_decode);
-    if (f.present)
-        result = ast_record_icaoaddr_t{1, f.address};
-    return result;
-}
-
-ast_record_coordinate_t ast_datarecord_021_get_coordinate(const ast_datarecord_t* record) {
-    ast_record_coordinate_t result = {};
-    for (const PositionItem& position : POSITION_ITEMS) {
-        const ast_wgs84_position_t f = decoded(record, position.type, position.decode);
-        if (f.present) {
-            result = ast_record_coordinate_t{1, f.latitude, f.longitude};
-            break;
-        }
-    }
-    return result;
-}
-
-ast_record_flightlevel_t ast_datarecord_021_get_flightlevel(const ast_datarecord_t* record) {
-    ast_record_flightlevel_t result = {};
-    const ast_dataitem_021_145_t f = decoded(record, 21145, &ast_dataitem_021_145_decode);
-    if (f.present)
-        result = ast_record_flightlevel_t{1, f.raw / 4.0};
-    return result;
-}
-
-ast_record_velocity_t ast_datarecord_021_get_heading(const ast_datarecord_t* record) {
-    return groundVector(record);
-}
-
-ast_record_velocity_t ast_datarecord_021_get_speed(const ast_datarecord_t* record) {
-    return groundVector(record);
-}
-
-}  // extern "C"
-
-namespace ast {
-
-// CAT021 carries no polar position: ADS-B reports are positioned in WGS-84 only.
-const RecordGetters CAT021_GETTERS = {
-    &ast_datarecord_021_get_sacsic,       // 0 SAC/SIC
-    &ast_datarecord_021_get_timeofday,    // 1 time of day
-    &ast_datarecord_021_get_msgtype,      // 2 message type
-    &ast_datarecord_021_get_tracknum,     // 3 track number
-    &ast_datarecord_021_get_squawk,       // 4 Mode 3/A
-    &ast_datarecord_021_get_callsign,     // 5 callsign
-    &ast_datarecord_021_get_icaoaddr,     // 6 ICAO address
-    &ast_datarecord_021_get_coordinate,   // 7 WGS-84 coordinate
-    &ast_datarecord_021_get_flightlevel,  // 8 flight level
-    nullptr,                              // 9 polar coordinate
-    &ast_datarecord_021_get_heading,      // 10 heading
-    &ast_datarecord_021_get_speed,        // 11 speed
-};
-
-}  // namespace ast

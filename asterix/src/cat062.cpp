@@ -41,7 +41,8 @@ const CategoryUnit CAT062_UNIT = {62,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 }  // namespace ast
 

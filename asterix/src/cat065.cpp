@@ -29,7 +29,8 @@ const CategoryUnit CAT065_UNIT = {65,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 }  // namespace ast
 

@@ -30,7 +30,8 @@ const CategoryUnit CAT240_UNIT = {240,
                                   ITEMS,
                                   sizeof ITEMS / sizeof ITEMS[0],
                                   nullptr,
-                                  0};
+                                  0,
+                                  nullptr};
 
 }  // namespace ast
 

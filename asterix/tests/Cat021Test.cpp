@@ -99,6 +99,82 @@ TEST(Cat021, AssemblyExamplesOctetForOctet) {
     EXPECT_EQ(hexText(out, r.length), "C3 10 19 C8 00 10 00 00 00 E0 00 00 00 78 0A 1B");
 }
 
+// Record forms that live in read-only memory (constant-initialised static const objects): an
+// assembly that wrote into its form would crash here. The octets of I021/080 disagree with its
+// address on purpose, since the address encoder refreshes them in the value it is given.
+const ast_cat021_v026_record_t READ_ONLY_V026 = {0,
+                                                 {1, 25, 200},
+                                                 {1, 3},
+                                                 {1, 0x2A3000, 0, 0, 0, 0},
+                                                 {1, 0, 0, 0, 0, 0, 0, 0, 2, 2},
+                                                 {1, 1, 0, 0, 0, 01234},
+                                                 {1, {0, 0, 0}, 0x780A1B},
+                                                 {1, 1, 2, 3, 9},
+                                                 {1, 4},
+                                                 {1, 0, 0, 22.5, 114.25},
+                                                 {1, 0xC4},
+                                                 {1, 1400},
+                                                 {1, 0, 0, 450.0, 0, 270.0},
+                                                 {1, "CPA123"},
+                                                 {1, 1}};
+const ast_cat021_v24_record_t READ_ONLY_V24 = {0,
+                                               {},
+                                               {1, 25, 200},
+                                               {1, 7},
+                                               {},
+                                               {1, 3},
+                                               {1, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                                               {1, 1, 0, 0, 0, 01234},
+                                               {1, 0x2A3000, 0, 0, 0, 0},
+                                               {},
+                                               {},
+                                               {},
+                                               {},
+                                               {},
+                                               {},
+                                               {1, {0, 0, 0}, 0x780A1B},
+                                               {1, 2, 7, 1, 3, 9, 0, 2, 1, 0},
+                                               {1, 0, 0, 22.5, 114.25},
+                                               {},
+                                               {},
+                                               {},
+                                               {1, 1400},
+                                               {},
+                                               {},
+                                               {},
+                                               {1, 0, 0, 450.0, 0, 270.0},
+                                               {1, 321},
+                                               {1, "CPA123"},
+                                               {},
+                                               {}};
+
+TEST(Cat021, AssemblyLeavesItsRecordFormUntouched) {
+    uint8_t out[128];
+    {
+        ast_cat021_v026_record_t before;
+        std::memcpy(&before, &READ_ONLY_V026, sizeof before);
+        const ast_datarecord_t r = ast_datarecord_021_v026_assemble(
+            out, sizeof out, &READ_ONLY_V026, AST_UAP_CAT021_VER026);
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(std::memcmp(&before, &READ_ONLY_V026, sizeof before), 0);
+    }
+    {
+        ast_cat021_v24_record_t before;
+        std::memcpy(&before, &READ_ONLY_V24, sizeof before);
+        const ast_datarecord_t r =
+            ast_datarecord_021_v24_assemble(out, sizeof out, &READ_ONLY_V24, AST_UAP_CAT021_VER24);
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(std::memcmp(&before, &READ_ONLY_V24, sizeof before), 0);
+    }
+    // A writable form too, compared octet for octet (padding included) before and after.
+    ast_cat021_v24_record_t form = fullV24();
+    ast_cat021_v24_record_t before;
+    std::memcpy(&before, &form, sizeof before);
+    ASSERT_TRUE(ast_datarecord_021_v24_assemble(out, sizeof out, &form, AST_UAP_CAT021_VER24).ok);
+    EXPECT_EQ(std::memcmp(&before, &form, sizeof before), 0);
+    EXPECT_EQ(form.i080.octets[0], 0);
+}
+
 TEST(Cat021, AssemblyFailures) {
     uint8_t out[128];
     ast_cat021_v24_record_t v24 = fullV24();
@@ -519,13 +595,36 @@ TEST(Cat021, HandBuiltRecordsOfEditions023And21) {
     }
     {
         // Edition 2.4 reads the same octets as an extensible item whose second octet extends
-        // again: cut at its maximum, and said so.
+        // again, past its two allowed octets: the item and its record fail, and say so.
         AstLogCapture log;
         const ast_datarecord_t as24 =
             ast_datarecord_decode(v21.data(), v21.size(), 21, &AST_UAP_CAT021_VER24);
         EXPECT_EQ(log.count(AST_LOG_CRITICAL, "Dataitem length exceed max: 2"), 1);
-        EXPECT_EQ(as24.items[1].type, 21271u);
+        EXPECT_FALSE(as24.ok);
+        EXPECT_EQ(as24.length, 0u);
+        EXPECT_EQ(as24.count, 1u);
     }
+}
+
+// Edition 2.6 sends a longer I021/040 than edition 2.4 allows (three octets). Read as 2.4,
+// cutting the item at three octets would read I021/161 from its fourth octet on: a track
+// number 4095 would turn into 15 in a record that claims success.
+TEST(Cat021, TargetReportDescriptorLongerThanTheEditionAllowsFailsTheRecord) {
+    // FSPEC: FRN 1 I021/010, FRN 2 I021/040, FRN 3 I021/161.
+    const Bytes record = hexBytes("E0 19 C8 01 01 01 00 0F FF");
+    AstLogCapture log;
+    const ast_datarecord_t r =
+        ast_datarecord_decode(record.data(), record.size(), 21, &AST_UAP_CAT021_VER24);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.count, 1u);
+    EXPECT_EQ(log.count(AST_LOG_CRITICAL, "Dataitem length exceed max: 3"), 1);
+    // The same record with a three-octet descriptor decodes, track number 4095.
+    const Bytes fits = hexBytes("E0 19 C8 01 01 00 0F FF");
+    const ast_datarecord_t ok =
+        ast_datarecord_decode(fits.data(), fits.size(), 21, &AST_UAP_CAT021_VER24);
+    ASSERT_TRUE(ok.ok);
+    ASSERT_EQ(ok.count, 3u);
+    EXPECT_EQ(ast_dataitem_track_number_decode(&ok.items[2]).number, 4095u);
 }
 
 TEST(Cat021, ItemsWithADetailViewWriteOne) {

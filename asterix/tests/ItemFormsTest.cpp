@@ -145,7 +145,7 @@ TEST(ItemForms, DecodedValues) {
         {"20 00 00 00", 21074, "FSI:0 TOMR:0.500000"},
         {"02 0102030405060740 0102030405060750", 48250, "BDS:40 50 "},
         {"00", 48250, "BDS:"},
-        {"03 AA BB", 48998, "RESERVED_EXPANSION"},
+        {"03 AA BB", 1998, "RESERVED_EXPANSION"},
         {"02 AA", 48999, "SPECIAL_PURPOSE"},
         {"0F FF", 1080, "QTY:111111111111"},
         {"C5 78 00 01", 48100, "CODE:2570 QTY:000000000001 NOT_VALIDATED GARBLED"},
@@ -215,6 +215,42 @@ TEST(ItemForms, EncoderInputsAndRefusals) {
     EXPECT_EQ(out[0], 0xFF);
     value = {21015, &one};
     EXPECT_FALSE(ast_dataitem_encode(out, sizeof out, &value).ok);
+}
+
+TEST(ItemForms, TimeOfDayEncoderKeepsWithinOneDay) {
+    // 86400 s x 128 = 11059200 ticks; the last tick of the day is 23:59:59.9921875.
+    const struct {
+        const char* name;
+        ast_time_of_day_t form;
+        const char* octets;  // nullptr: refused
+    } rows[] = {
+        {"last tick of the day (raw)", {1, 11059199, 0, 0, 0, 0}, "A8 BF FF"},
+        {"24:00:00 (raw)", {1, 11059200, 0, 0, 0, 0}, nullptr},
+        {"24:00:01 (raw)", {1, 11059328, 0, 0, 0, 0}, nullptr},
+        {"largest 24-bit raw", {1, 0xFFFFFF, 0, 0, 0, 0}, nullptr},
+        {"beyond 24 bits", {1, 0x1000000, 0, 0, 0, 0}, nullptr},
+        {"negative raw", {1, static_cast<uint32_t>(-1), 0, 0, 0, 0}, nullptr},
+        {"23:59:59.999 (fields)", {1, 0, 23, 59, 59, 999}, "A8 BF FF"},
+        {"24:00:00 (fields)", {1, 0, 24, 0, 0, 0}, nullptr},
+        {"24:00:01 (fields)", {1, 0, 24, 0, 1, 0}, nullptr},
+        {"negative hours", {1, 0, static_cast<uint32_t>(-1), 0, 0, 0}, nullptr},
+        {"midnight", {1, 0, 0, 0, 0, 0}, "00 00 00"},
+    };
+    for (const auto& row : rows) {
+        uint8_t out[4];
+        std::memset(out, POISON, sizeof out);
+        ast_time_of_day_t form = row.form;
+        const ast_dataitem_value_t value = {48140, &form};
+        const ast_dataitem_t item = ast_dataitem_encode(out, sizeof out, &value);
+        if (row.octets) {
+            ASSERT_TRUE(item.ok) << row.name;
+            EXPECT_EQ(hexText(item), row.octets) << row.name;
+        } else {
+            EXPECT_FALSE(item.ok) << row.name;
+            EXPECT_EQ(item.size, 0u) << row.name;
+            EXPECT_EQ(out[0], POISON) << row.name;
+        }
+    }
 }
 
 TEST(ItemForms, EncodersRefuseWithoutWriting) {

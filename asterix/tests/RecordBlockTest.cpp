@@ -1,6 +1,7 @@
 // Data records and data blocks: decode, smart decode, encode, modify, copy and the limits.
 
 #include <cstring>
+#include <new>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -64,7 +65,8 @@ TEST(Record, FailuresKeepWhatDecoded) {
         {"only FX bits", "01 00", 0, nullptr},
         {"FSPEC past the buffer", "FF", 0, nullptr},
         {"short last item", "CC 19 C8 A8 BF FF 0F FF 05", 3, nullptr},
-        {"unsupported item", "90 19 C8 00 00 00 00", 1, "Unsupported dataitem I048/040"},
+        // I048/210 (FRN 15) has no descriptor.
+        {"unsupported item", "81 01 80 19 C8 00 00 00 00", 1, "Unsupported dataitem I048/210"},
     };
     for (const auto& row : rows) {
         AstLogCapture log;
@@ -332,6 +334,52 @@ TEST(BlockEncode, RecordCountsAndCategories) {
     spec.records[1].category = 48;
     EXPECT_FALSE(ast_datablock_encode(out, 8, &spec).ok);  // second record does not fit
     EXPECT_TRUE(ast_datablock_encode(out, 9, &spec).ok);
+}
+
+// The encode results leave their item list (records: their record list beyond the encoded
+// ones) empty, and empty means written as zero. Each result is built straight into poisoned
+// storage (C++17 guarantees the elision), so memory the encoder never wrote shows up.
+TEST(RecordEncode, ResultsHoldNoUninitialisedEntries) {
+    ast_data_source_t ds = {1, 1, 2};
+    alignas(ast_datarecord_t) static unsigned char recordStorage[sizeof(ast_datarecord_t)];
+    alignas(ast_datablock_t) static unsigned char blockStorage[sizeof(ast_datablock_t)];
+    static ast_datablock_spec_t blockSpec;
+    uint8_t out[64];
+    ast_datarecord_spec_t spec = {};
+    spec.category = 48;
+    spec.uap = AST_UAP_STANDARD;
+    spec.values[0] = {48010, &ds};
+    spec.count = 1;
+    const ast_dataitem_t zero = {};
+    for (uint64_t capacity : {uint64_t{64}, uint64_t{1}}) {  // encoded, then refused
+        std::memset(recordStorage, POISON, sizeof recordStorage);
+        const ast_datarecord_t* r =
+            new (recordStorage) ast_datarecord_t(ast_datarecord_encode(out, capacity, &spec));
+        EXPECT_EQ(r->ok, capacity == 64) << capacity;
+        EXPECT_EQ(r->count, 1u) << capacity;
+        for (const ast_dataitem_t& item : r->items)
+            EXPECT_EQ(std::memcmp(&item, &zero, sizeof zero), 0) << capacity;
+    }
+    blockSpec = {};
+    blockSpec.category = 48;
+    blockSpec.uap = AST_UAP_STANDARD;
+    blockSpec.records[0] = spec;
+    blockSpec.records[1] = spec;
+    for (uint64_t count : {uint64_t{2}, uint64_t{0}}) {  // encoded, then refused
+        blockSpec.count = count;
+        std::memset(blockStorage, POISON, sizeof blockStorage);
+        const ast_datablock_t* b =
+            new (blockStorage) ast_datablock_t(ast_datablock_encode(out, sizeof out, &blockSpec));
+        EXPECT_EQ(b->ok, count == 2) << count;
+        EXPECT_EQ(b->count, count) << count;
+        for (uint64_t i = count; i < AST_MAX_DATARECORDS; ++i) {
+            EXPECT_EQ(b->records[i].count, 0u) << i;
+            EXPECT_EQ(b->records[i].data, nullptr) << i;
+        }
+        for (uint64_t i = 0; i < AST_MAX_DATARECORDS; ++i)
+            for (const ast_dataitem_t& item : b->records[i].items)
+                ASSERT_EQ(std::memcmp(&item, &zero, sizeof zero), 0) << i;
+    }
 }
 
 TEST(Modify, ReplacesPresentItemsOnly) {

@@ -127,28 +127,32 @@ TEST(Size, EveryRuleWithShortAndExactInput) {
     }
 }
 
-TEST(Size, ExtensibleBeyondItsMaximumIsCutWithALogLine) {
+// FX set on the last allowed octet announces a part the layout does not have: the item cannot
+// be sized, so that its record fails instead of reading on from the wrong octets.
+TEST(Size, ExtensibleWithFxOnItsLastAllowedOctetFails) {
     const struct {
         SizeRule rule;
         const char* hex;
-        uint64_t expected;
         const char* line;
-    } rows[] = {
-        {ast_dataitem_get_size_var_1_byte, "01 00", 1, "Dataitem length exceed max: 1"},
-        {ast_dataitem_get_size_var_3_byte, "01 01 01", 3, "Dataitem length exceed max: 3"},
-        {ast_dataitem_get_size_var_3_byte, "01 01 01 00", 3, "Dataitem length exceed max: 3"},
-        {ast_dataitem_get_size_var_6_byte, "01 01 01 01 01 01 00", 6,
-         "Dataitem length exceed max: 6"}};
+    } rows[] = {{ast_dataitem_get_size_var_1_byte, "01 00", "Dataitem length exceed max: 1"},
+                {ast_dataitem_get_size_var_3_byte, "01 01 01", "Dataitem length exceed max: 3"},
+                {ast_dataitem_get_size_var_3_byte, "01 01 01 00", "Dataitem length exceed max: 3"},
+                {ast_dataitem_get_size_var_6_byte, "01 01 01 01 01 01 00",
+                 "Dataitem length exceed max: 6"}};
     for (const auto& row : rows) {
         AstLogCapture log;
         const Bytes data = hexBytes(row.hex);
-        EXPECT_EQ(row.rule(data.data(), data.size()), row.expected) << row.hex;
+        EXPECT_EQ(row.rule(data.data(), data.size()), 0u) << row.hex;
         EXPECT_EQ(log.count(AST_LOG_CRITICAL, row.line), 1) << row.hex;
     }
     AstLogCapture log;
     const Bytes data = hexBytes("01 01 01");
-    EXPECT_EQ(ast_subfield_get_size_variable(data.data(), 3, 2), 2u);
+    EXPECT_EQ(ast_subfield_get_size_variable(data.data(), 3, 2), 0u);
     EXPECT_EQ(log.count(AST_LOG_CRITICAL, "Subfield length exceed max: 2"), 1);
+    // One octet fewer is the largest item: its last octet ends the chain.
+    const Bytes largest = hexBytes("01 00");
+    EXPECT_EQ(ast_subfield_get_size_variable(largest.data(), 2, 2), 2u);
+    EXPECT_EQ(ast_dataitem_get_size_var_2_byte(largest.data(), 2), 2u);
 }
 
 TEST(Size, GenericRulesWithAnyCount) {
@@ -178,15 +182,21 @@ TEST(Size, CompoundItemsCountSubfieldsAndRefuseOthers) {
     EXPECT_EQ(log.count(AST_LOG_CRITICAL, "Undefined Subfield I021/010"), 1);
 }
 
-TEST(Size, CompoundSizeWithoutSubfieldRulesIsThePrimaryPart) {
-    // No category has registered subfield rules yet for I062/380: present subfields add 0.
+TEST(Size, CompoundWhoseAnnouncedSubfieldHasNoSizeRuleFails) {
+    // I048/120 defines two subfields; a primary subfield announcing a third (0x20) cannot be
+    // sized, nor can one whose primary part runs past the octets or announces nothing.
+    const Bytes third = hexBytes("20 AA BB");
+    EXPECT_EQ(ast_dataitem_subfields_get_size(third.data(), 3, 48120), 0u);
     const Bytes data = hexBytes("81 40 AA");
-    EXPECT_EQ(ast_dataitem_subfields_get_size(data.data(), 3, 62380), 2u);
     EXPECT_EQ(ast_dataitem_subfields_get_size(data.data(), 1, 62380), 0u);  // primary runs past
     const Bytes empty = hexBytes("00");
     EXPECT_EQ(ast_dataitem_subfields_get_size(empty.data(), 1, 62380),
               0u);  // no subfield announced
+}
 
+// A compound item that was sized elsewhere decodes into its subfield entries.
+TEST(Size, CompoundDecodeListsEverySubfieldPosition) {
+    const Bytes data = hexBytes("81 40 AA");
     const ast_dataitem_t item = {data.data(), 2, 62380, 1};
     const ast_dataitem_subfields_t compound = ast_dataitem_subfields_decode(&item);
     ASSERT_TRUE(compound.present);

@@ -29,13 +29,15 @@ extern "C" {
 
 /* Every fixed capacity of the library. */
 enum ast_limits {
-    AST_MAX_DATARECORDS = 64,     /* records held by one ast_datablock_t */
-    AST_MAX_DATAITEMS = 32,       /* items held by one ast_datarecord_t */
-    AST_MAX_VALUES = 32,          /* values of an ast_datarecord_spec_t or ast_dataitem_mods_t */
-    AST_MAX_BLOCK_LENGTH = 65535, /* largest LEN of a data block */
-    AST_MAX_LOG_MESSAGE = 511,    /* characters of one log message */
-    AST_MAX_SUBFIELDS = 35,       /* subfield entries of a decoded compound item */
-    AST_MAX_MB_DATA = 255         /* elements of a decoded Mode S MB data item */
+    AST_MAX_DATARECORDS = 64,      /* records held by one ast_datablock_t */
+    AST_MAX_DATAITEMS = 32,        /* items held by one ast_datarecord_t */
+    AST_MAX_VALUES = 32,           /* values of an ast_datarecord_spec_t or ast_dataitem_mods_t */
+    AST_MAX_BLOCK_LENGTH = 65535,  /* largest LEN of a data block */
+    AST_MAX_LOG_MESSAGE = 511,     /* characters of one log message */
+    AST_MAX_SUBFIELDS = 35,        /* subfield entries of a decoded compound item */
+    AST_MAX_MB_DATA = 255,         /* elements of a decoded Mode S MB data item */
+    AST_MAX_WARNING_CODES = 23,    /* codes of a decoded I048/030 */
+    AST_MAX_MESSAGE_COUNTERS = 255 /* counters of a decoded I034/070 */
 };
 
 /* Log levels, lowest first. */
@@ -277,8 +279,8 @@ ASTERIX_EXPORT uint64_t ast_dataitem_get_size_rep_8_byte(const uint8_t* data, ui
 ASTERIX_EXPORT uint64_t ast_dataitem_get_size_rep_15_byte(const uint8_t* data, uint64_t available);
 ASTERIX_EXPORT uint64_t ast_dataitem_get_size_rep_64_byte(const uint8_t* data, uint64_t available);
 ASTERIX_EXPORT uint64_t ast_dataitem_get_size_rep_256_byte(const uint8_t* data, uint64_t available);
-/* Extensible: octets while FX (bit 1) is 1. Beyond max octets logs "Dataitem length exceed
- * max: %d" and returns max. */
+/* Extensible: octets while FX (bit 1) is 1. FX set on the max-th octet logs "Dataitem length
+ * exceed max: %d" and returns 0: the item cannot be sized, and its record fails. */
 ASTERIX_EXPORT uint64_t ast_dataitem_get_size_variable(const uint8_t* data, uint64_t available,
                                                        uint64_t max);
 ASTERIX_EXPORT uint64_t ast_dataitem_get_size_var_1_byte(const uint8_t* data, uint64_t available);
@@ -326,6 +328,8 @@ typedef struct ast_subfield_desc {
 
 /* Subfields defined for a compound item type; any other type logs "Undefined Subfield %s". */
 ASTERIX_EXPORT uint32_t ast_dataitem_subfields_get_number(ast_dataitem_type_t type);
+/* The primary subfield and every subfield it announces; 0 when the primary subfield is not an
+ * ok FSPEC, a subfield has no size rule or cannot be sized, or the total exceeds available. */
 ASTERIX_EXPORT uint64_t ast_dataitem_subfields_get_size(const uint8_t* data, uint64_t available,
                                                         ast_dataitem_type_t type);
 ASTERIX_EXPORT ast_dataitem_subfields_t ast_dataitem_subfields_decode(const ast_dataitem_t* item);
@@ -333,7 +337,8 @@ ASTERIX_EXPORT char* ast_dataitem_subfields_get_summary(char* buffer, size_t cap
                                                         const ast_dataitem_t* item);
 ASTERIX_EXPORT char* ast_dataitem_subfields_get_detail_html(char* buffer, size_t capacity,
                                                             const ast_dataitem_t* item);
-/* Extensible subfield: logs "Subfield length exceed max: %d" beyond max octets. */
+/* Extensible subfield: FX set on the max-th octet logs "Subfield length exceed max: %d" and
+ * returns 0. */
 ASTERIX_EXPORT uint64_t ast_subfield_get_size_variable(const uint8_t* data, uint64_t available,
                                                        uint64_t max);
 ASTERIX_EXPORT const char* ast_subfield_get_id(uint32_t subfield_type);
@@ -490,6 +495,9 @@ ASTERIX_EXPORT char* ast_dataitem_data_source_get_detail_html(char* buffer, size
                                                               const ast_dataitem_t* item);
 
 ASTERIX_EXPORT ast_time_of_day_t ast_dataitem_time_of_day_decode(const ast_dataitem_t* item);
+/* Encodes raw, or when raw is 0 the time from hours, minutes, seconds and milliseconds
+ * (truncated to 1/128 s). Refuses a time outside one day, 00:00:00 to 23:59:59.9921875
+ * (raw 0 to 11059199): a time of 24:00:00 or later is not sent modulo anything. */
 ASTERIX_EXPORT ast_dataitem_t ast_dataitem_time_of_day_encode(uint8_t* buffer, uint64_t capacity,
                                                               const ast_dataitem_value_t* value);
 ASTERIX_EXPORT char* ast_dataitem_time_of_day_get_summary(char* buffer, size_t capacity,
@@ -582,6 +590,8 @@ ASTERIX_EXPORT ast_dataitem_t ast_dataitem_polar_velocity_encode(uint8_t* buffer
                                                                  const ast_dataitem_value_t* value);
 ASTERIX_EXPORT char* ast_dataitem_polar_velocity_get_summary(char* buffer, size_t capacity,
                                                              const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_polar_velocity_get_detail_html(char* buffer, size_t capacity,
+                                                                 const ast_dataitem_t* item);
 
 ASTERIX_EXPORT ast_vertical_rate_t ast_dataitem_vertical_rate_decode(const ast_dataitem_t* item);
 ASTERIX_EXPORT ast_dataitem_t ast_dataitem_vertical_rate_encode(uint8_t* buffer, uint64_t capacity,
@@ -602,6 +612,8 @@ ASTERIX_EXPORT ast_dataitem_t ast_dataitem_sector_number_encode(uint8_t* buffer,
                                                                 const ast_dataitem_value_t* value);
 ASTERIX_EXPORT char* ast_dataitem_sector_number_get_summary(char* buffer, size_t capacity,
                                                             const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_sector_number_get_detail_html(char* buffer, size_t capacity,
+                                                                const ast_dataitem_t* item);
 
 /* One-octet values. The service-identification encoder (also the message-type encoder) refuses
  * a value above 255; the signal-amplitude encoder writes the low octet unchecked. */
@@ -626,11 +638,34 @@ ASTERIX_EXPORT char* ast_dataitem_mb_data_get_summary(char* buffer, size_t capac
 ASTERIX_EXPORT char* ast_dataitem_mb_data_get_detail_html(char* buffer, size_t capacity,
                                                           const ast_dataitem_t* item);
 
-/* Mode 3/A and Mode C code confidence (I001/080, I001/100, I048/080, I048/100). */
+/* Mode 3/A and Mode C code confidence (I001/080, I001/100, I048/080, I048/100). quality holds
+ * the twelve confidence bits QA4..QD1 (1: low quality of the pulse); the Mode C form also
+ * carries V, G and the Mode C reply in Gray notation (C1 A1 C2 A2 C4 A4 B1 D1 B2 D2 B4 D4). */
+typedef struct ast_mode_3a_confidence {
+    uint8_t present;
+    uint32_t quality;
+} ast_mode_3a_confidence_t;
+
+typedef struct ast_mode_c_confidence {
+    uint8_t present;
+    uint8_t validated;
+    uint8_t garbled;
+    uint32_t gray;
+    uint32_t quality;
+} ast_mode_c_confidence_t;
+
+ASTERIX_EXPORT ast_mode_3a_confidence_t
+ast_dataitem_mode_3a_confidence_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_mode_c_confidence_t
+ast_dataitem_mode_c_confidence_decode(const ast_dataitem_t* item);
 ASTERIX_EXPORT char* ast_dataitem_mode_3a_confidence_get_summary(char* buffer, size_t capacity,
                                                                  const ast_dataitem_t* item);
 ASTERIX_EXPORT char* ast_dataitem_mode_c_confidence_get_summary(char* buffer, size_t capacity,
                                                                 const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_mode_3a_confidence_get_detail_html(char* buffer, size_t capacity,
+                                                                     const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_mode_c_confidence_get_detail_html(char* buffer, size_t capacity,
+                                                                    const ast_dataitem_t* item);
 
 /* "BIN:01000001 11110000". */
 ASTERIX_EXPORT char* ast_dataitem_binary_get_summary(char* buffer, size_t capacity,
@@ -702,7 +737,8 @@ ASTERIX_EXPORT bool ast_get_map_url_nomap(char* buffer, size_t capacity, int wid
 ASTERIX_EXPORT ast_datarecord_t ast_datarecord_decode(const uint8_t* data, uint64_t available,
                                                       uint32_t category, const ast_uap_t* uap);
 /* Writes FSPEC and items in UAP order. Logs "Failed to encode FSPEC." or "Failed to encode
- * dataitem %s." (DEBUG). The result's FSPEC and items are left empty. */
+ * dataitem %s." (DEBUG). The result's FSPEC and item entries are left empty (zero); its count
+ * is the spec's count of values. */
 ASTERIX_EXPORT ast_datarecord_t ast_datarecord_encode(uint8_t* buffer, uint64_t capacity,
                                                       const ast_datarecord_spec_t* spec);
 /* Rewrites a decoded record, replacing present items whose type occurs in mods. */
@@ -725,11 +761,134 @@ ASTERIX_EXPORT void ast_datablock_decode_into(ast_datablock_t* block, const uint
                                               uint64_t available, const ast_uap_t* uap);
 ASTERIX_EXPORT void ast_datablock_smart_decode_into(ast_datablock_t* block, const uint8_t* data,
                                                     uint64_t available);
+/* Encodes 1 to 64 record specs of the block's category. records[i] is the result of the
+ * i-th record encode; the entries behind them are zero. */
 ASTERIX_EXPORT ast_datablock_t ast_datablock_encode(uint8_t* buffer, uint64_t capacity,
                                                     const ast_datablock_spec_t* spec);
 ASTERIX_EXPORT ast_datablock_t ast_datablock_modify(uint8_t* buffer, uint64_t capacity,
                                                     const ast_datablock_t* source,
                                                     const ast_dataitem_mods_t* mods);
+
+/* ---------------------------------------------------------------------------------------- */
+/* BDS registers (Comm-B, ICAO Doc 9871)                                                     */
+
+/* A register is viewed as an ast_dataitem_t over its 7 MB octets whose type holds the BDS code
+ * BDS1 x 16 + BDS2 (0x40 for 4,0). Each _decode returns an empty form (present 0, every field
+ * 0) unless the item is ok, 7 octets long and of the register's code. Fields whose register
+ * has a status bit carry it as *_status; a field whose status is 0 holds 0. */
+
+/* BDS 1,0 data link capability report. */
+typedef struct ast_bds_10 {
+    uint8_t present;
+    uint8_t continuation;        /* MB bit 9 */
+    uint8_t tcas_operational;    /* MB bit 16 */
+    uint32_t subnetwork_version; /* MB bits 17-23 */
+    uint8_t enhanced_protocol;   /* MB bit 24: 1 for a level 5 transponder */
+    uint8_t specific_services;   /* MB bit 25 */
+    uint32_t uelm;               /* MB bits 26-28: uplink ELM throughput */
+    uint32_t delm;               /* MB bits 29-32: downlink ELM throughput */
+    uint8_t aircraft_id;         /* MB bit 33 */
+    uint8_t squitter;            /* MB bit 34 */
+    uint8_t surveillance_id;     /* MB bit 35 */
+    uint8_t gicb;                /* MB bit 36: common usage GICB capability report */
+} ast_bds_10_t;
+
+/* BDS 2,0 aircraft identification (first octet 0x20), eight characters and a NUL. */
+typedef struct ast_bds_20 {
+    uint8_t present;
+    char callsign[9];
+} ast_bds_20_t;
+
+/* BDS 3,0 ACAS active resolution advisory. */
+typedef struct ast_bds_30 {
+    uint8_t present;
+    uint32_t ara; /* MB bits 9-22: active resolution advisories */
+    uint8_t ara_active;
+    uint32_t rac; /* MB bits 23-26: resolution advisory complements */
+    uint8_t rac_active;
+    uint8_t rat;  /* MB bit 27: RA terminated */
+    uint8_t mte;  /* MB bit 28: multiple threat encounter */
+    uint32_t tti; /* MB bits 29-30: 0 none, 1 Mode S address, 2 altitude/range/bearing */
+    uint8_t threat_address[3]; /* MB bits 31-54 when tti is 1 */
+} ast_bds_30_t;
+
+/* BDS 4,0 selected vertical intention. */
+typedef struct ast_bds_40 {
+    uint8_t present;
+    uint8_t mcp_altitude_status;
+    uint32_t mcp_altitude; /* ft, 16 ft steps */
+    uint8_t fms_altitude_status;
+    uint32_t fms_altitude; /* ft */
+    uint8_t baro_setting_status;
+    double baro_setting; /* mb: 800 + 0.1 steps */
+    uint8_t mode_status;
+    uint8_t vnav;
+    uint8_t alt_hold;
+    uint8_t approach;
+    uint8_t target_source_status;
+    uint32_t target_source; /* 0 unknown, 1 aircraft altitude, 2 FCU/MCP, 3 FMS */
+} ast_bds_40_t;
+
+/* BDS 5,0 track and turn report. */
+typedef struct ast_bds_50 {
+    uint8_t present;
+    uint8_t roll_angle_status;
+    double roll_angle; /* degrees, right wing down positive */
+    uint8_t true_track_status;
+    double true_track; /* degrees, 0 to 360 */
+    uint8_t ground_speed_status;
+    double ground_speed; /* kt */
+    uint8_t track_angle_rate_status;
+    double track_angle_rate; /* degrees/s */
+    uint8_t true_airspeed_status;
+    uint32_t true_airspeed; /* kt */
+} ast_bds_50_t;
+
+/* BDS 6,0 heading and speed report. */
+typedef struct ast_bds_60 {
+    uint8_t present;
+    uint8_t magnetic_heading_status;
+    double magnetic_heading; /* degrees, 0 to 360 */
+    uint8_t indicated_airspeed_status;
+    uint32_t indicated_airspeed; /* kt */
+    uint8_t mach_status;
+    double mach;
+    uint8_t baro_altitude_rate_status;
+    double baro_altitude_rate; /* ft/min */
+    uint8_t inertial_vertical_velocity_status;
+    double inertial_vertical_velocity; /* ft/min */
+} ast_bds_60_t;
+
+/* A view of the 7 octets at data as register `code`: size 7, ok when 7 octets are available. */
+ASTERIX_EXPORT ast_dataitem_t ast_bds_decode(const uint8_t* data, uint64_t available,
+                                             uint32_t code);
+ASTERIX_EXPORT ast_bds_10_t ast_bds_10_decode(const ast_dataitem_t* bds);
+ASTERIX_EXPORT ast_bds_20_t ast_bds_20_decode(const ast_dataitem_t* bds);
+ASTERIX_EXPORT ast_bds_30_t ast_bds_30_decode(const ast_dataitem_t* bds);
+ASTERIX_EXPORT ast_bds_40_t ast_bds_40_decode(const ast_dataitem_t* bds);
+ASTERIX_EXPORT ast_bds_50_t ast_bds_50_decode(const ast_dataitem_t* bds);
+ASTERIX_EXPORT ast_bds_60_t ast_bds_60_decode(const ast_dataitem_t* bds);
+ASTERIX_EXPORT char* ast_bds_10_get_detail_html(char* buffer, size_t capacity,
+                                                const ast_dataitem_t* bds);
+ASTERIX_EXPORT char* ast_bds_20_get_detail_html(char* buffer, size_t capacity,
+                                                const ast_dataitem_t* bds);
+ASTERIX_EXPORT char* ast_bds_30_get_detail_html(char* buffer, size_t capacity,
+                                                const ast_dataitem_t* bds);
+ASTERIX_EXPORT char* ast_bds_40_get_detail_html(char* buffer, size_t capacity,
+                                                const ast_dataitem_t* bds);
+ASTERIX_EXPORT char* ast_bds_50_get_detail_html(char* buffer, size_t capacity,
+                                                const ast_dataitem_t* bds);
+ASTERIX_EXPORT char* ast_bds_60_get_detail_html(char* buffer, size_t capacity,
+                                                const ast_dataitem_t* bds);
+/* Dispatches by code to the six detail views; any other code logs "Unsupported BDS %s" (the code
+ * as "%X,%X", WARNING) and writes empty text. */
+ASTERIX_EXPORT char* ast_bds_get_detail_html(char* buffer, size_t capacity,
+                                             const ast_dataitem_t* bds);
+/* "Data Link Capability Report" for 0x10 and so on; "UNKNOWN NAME" for a code without one. */
+ASTERIX_EXPORT const char* ast_bds_get_name(uint32_t code);
+/* Static buffers: "BDS %X,%X" and "%X,%X". */
+ASTERIX_EXPORT const char* ast_bds_type_to_str(uint32_t code);
+ASTERIX_EXPORT const char* ast_bds_type_to_str_simple(uint32_t code);
 
 /* ---------------------------------------------------------------------------------------- */
 /* Record getter results                                                                     */
@@ -1219,6 +1378,502 @@ ASTERIX_EXPORT ast_record_flightlevel_t
 ast_datarecord_021_get_flightlevel(const ast_datarecord_t* record);
 ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_021_get_heading(const ast_datarecord_t* record);
 ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_021_get_speed(const ast_datarecord_t* record);
+
+/* ---------------------------------------------------------------------------------------- */
+/* Radar categories: CAT001 and CAT048 (monoradar target reports), CAT002 and CAT034         */
+/* (monoradar service messages)                                                              */
+
+/* I001/040 and I048/040 measured position in slant polar co-ordinates: rho in 1/128 NM
+ * (CAT001) or 1/256 NM (CAT048), theta in 360/2^16 degrees. The encoders write the rounded
+ * raws of rho and theta; they refuse a rho beyond the 16-bit field or a theta outside 0 to 360
+ * degrees (360 excluded). */
+typedef struct ast_polar_position {
+    uint8_t present;
+    uint32_t rho_raw;
+    uint32_t theta_raw;
+    double rho;   /* NM */
+    double theta; /* degrees */
+} ast_polar_position_t;
+
+/* I001/042 and I048/042 calculated position in Cartesian co-ordinates: two's complement x and
+ * y in 1/64 NM (CAT001) or 1/128 NM (CAT048). The encoder writes the rounded raws of x and y. */
+typedef struct ast_radar_cartesian {
+    uint8_t present;
+    int32_t x_raw;
+    int32_t y_raw;
+    double x; /* NM */
+    double y; /* NM */
+} ast_radar_cartesian_t;
+
+/* I001/020 target report descriptor: the first octet and its first extension. */
+typedef struct ast_dataitem_001_020 {
+    uint8_t present;
+    uint8_t typ;      /* 0 plot, 1 track */
+    uint8_t sim;      /* simulated */
+    uint32_t ssr_psr; /* 0 no detection, 1 sole primary, 2 sole secondary, 3 combined */
+    uint8_t ant;      /* antenna 2 */
+    uint8_t spi;
+    uint8_t rab;      /* report from a field monitor */
+    uint8_t tst;      /* first extension: test target */
+    uint32_t ds1_ds2; /* 0 default, 1 unlawful interference, 2 radio failure, 3 emergency */
+    uint8_t me;       /* military emergency */
+    uint8_t mi;       /* military identification */
+} ast_dataitem_001_020_t;
+
+/* I001/130 radar plot characteristics: the 7-bit values of its octets. */
+typedef struct ast_dataitem_001_130 {
+    uint8_t present;
+    uint32_t count;
+    uint32_t values[2];
+} ast_dataitem_001_130_t;
+
+/* I001/141 truncated time of day: 1/128 s within the 512 s period. The encoder writes raw, or
+ * when raw is 0 the rounded seconds (which must stay below 512). */
+typedef struct ast_dataitem_001_141 {
+    uint8_t present;
+    uint32_t raw;
+    double seconds;
+} ast_dataitem_001_141_t;
+
+/* I001/170 track status. */
+typedef struct ast_dataitem_001_170 {
+    uint8_t present;
+    uint8_t con;   /* track in initiation phase */
+    uint8_t rad;   /* 0 primary track, 1 SSR or combined track */
+    uint8_t man;   /* manoeuvring */
+    uint8_t dou;   /* doubtful plot to track association */
+    uint32_t rdpc; /* radar data processing chain, 1 or 2 */
+    uint8_t gho;   /* ghost track */
+    uint8_t tre;   /* first extension: last report of the track */
+} ast_dataitem_001_170_t;
+
+/* I001/210 track quality: one or two 7-bit quality values. */
+typedef struct ast_dataitem_001_210 {
+    uint8_t present;
+    uint32_t count;
+    uint32_t q1;
+    uint32_t q2;
+} ast_dataitem_001_210_t;
+
+/* I048/020 target report descriptor: the first octet and its first extension. */
+typedef struct ast_dataitem_048_020 {
+    uint8_t present;
+    uint32_t typ; /* 0 no detection, 1 PSR, 2 SSR, 3 SSR+PSR, 4 Mode S all-call, 5 roll-call,
+                     6 all-call + PSR, 7 roll-call + PSR */
+    uint8_t sim;
+    uint8_t rdp; /* report from RDP chain 2 */
+    uint8_t spi;
+    uint8_t rab;
+    uint8_t tst; /* first extension */
+    uint8_t err; /* extended range */
+    uint8_t xpp; /* X-pulse present */
+    uint8_t me;
+    uint8_t mi;
+    uint32_t foe_fri; /* 0 no Mode 4 interrogation, 1 friendly, 2 unknown, 3 no reply */
+} ast_dataitem_048_020_t;
+
+/* I048/030 warning/error conditions: the 7-bit codes in the order sent. */
+typedef struct ast_dataitem_048_030 {
+    uint8_t present;
+    uint32_t count;
+    uint32_t codes[AST_MAX_WARNING_CODES];
+} ast_dataitem_048_030_t;
+
+/* I048/110 height measured by a 3D radar: 14-bit two's complement in 25 ft. */
+typedef struct ast_dataitem_048_110 {
+    uint8_t present;
+    int32_t raw;
+    int32_t height; /* ft */
+} ast_dataitem_048_110_t;
+
+/* I048/130 radar plot characteristics, each subfield with its present flag. */
+typedef struct ast_dataitem_048_130 {
+    uint8_t present;
+    uint8_t srl_present;
+    double srl; /* SSR plot runlength, degrees (360/2^13) */
+    uint8_t srr_present;
+    uint32_t srr; /* received replies for (M)SSR */
+    uint8_t sam_present;
+    int32_t sam; /* amplitude of (M)SSR reply, dBm */
+    uint8_t prl_present;
+    double prl; /* primary plot runlength, degrees (360/2^13) */
+    uint8_t pam_present;
+    int32_t pam; /* amplitude of primary plot, dBm */
+    uint8_t rpd_present;
+    double rpd; /* range PSR - SSR, NM (1/256) */
+    uint8_t apd_present;
+    double apd; /* azimuth PSR - SSR, degrees (360/2^14) */
+} ast_dataitem_048_130_t;
+
+/* I048/170 track status: the first octet and its first extension. */
+typedef struct ast_dataitem_048_170 {
+    uint8_t present;
+    uint8_t cnf;  /* tentative track */
+    uint32_t rad; /* 0 combined, 1 PSR, 2 SSR/Mode S, 3 invalid */
+    uint8_t dou;
+    uint8_t mah;  /* horizontal manoeuvre sensed */
+    uint32_t cdm; /* 0 maintaining, 1 climbing, 2 descending, 3 unknown */
+    uint8_t tre;  /* first extension: end of track */
+    uint8_t gho;
+    uint8_t sup;
+    uint8_t tcc;
+} ast_dataitem_048_170_t;
+
+/* I048/230 communications/ACAS capability and flight status. */
+typedef struct ast_dataitem_048_230 {
+    uint8_t present;
+    uint32_t com;  /* communications capability, 0 to 4 */
+    uint32_t stat; /* flight status, 0 to 5 and 7 */
+    uint8_t si;    /* II-code capable */
+    uint8_t mssc;  /* Mode S specific service capability */
+    uint8_t arc;   /* altitude reporting in 25 ft */
+    uint8_t aic;   /* aircraft identification capability */
+    uint8_t b1a;   /* BDS 1,0 bit 16 */
+    uint32_t b1b;  /* BDS 1,0 bits 37-40 */
+} ast_dataitem_048_230_t;
+
+/* I034/041 antenna rotation period: 1/128 s. */
+typedef struct ast_dataitem_034_041 {
+    uint8_t present;
+    uint32_t raw;
+    double period; /* s */
+} ast_dataitem_034_041_t;
+
+/* I034/050 system configuration and status, each subfield with its present flag. */
+typedef struct ast_dataitem_034_050 {
+    uint8_t present;
+    uint8_t com_present;
+    uint8_t nogo;    /* system inhibited */
+    uint8_t rdpc;    /* RDP chain 2 selected */
+    uint8_t rdpr;    /* RDP reset */
+    uint8_t ovl_rdp; /* RDP overloaded */
+    uint8_t ovl_xmt; /* transmission subsystem overloaded */
+    uint8_t msc;     /* monitoring system disconnected */
+    uint8_t tsv;     /* time source invalid */
+    uint8_t psr_present;
+    uint8_t psr_ant;    /* antenna 2 */
+    uint32_t psr_ch_ab; /* 0 none, 1 channel A, 2 channel B, 3 diversity */
+    uint8_t psr_ovl;
+    uint8_t psr_msc;
+    uint8_t ssr_present;
+    uint8_t ssr_ant;
+    uint32_t ssr_ch_ab;
+    uint8_t ssr_ovl;
+    uint8_t ssr_msc;
+    uint8_t mds_present;
+    uint8_t mds_ant;
+    uint32_t mds_ch_ab;
+    uint8_t mds_ovl_sur;
+    uint8_t mds_msc;
+    uint8_t mds_scf; /* surveillance co-ordination function on channel B */
+    uint8_t mds_dlf; /* data link function on channel B */
+    uint8_t mds_ovl_scf;
+    uint8_t mds_ovl_dlf;
+} ast_dataitem_034_050_t;
+
+/* I034/060 system processing mode: reduction steps (0 none to 7) in use per subsystem. */
+typedef struct ast_dataitem_034_060 {
+    uint8_t present;
+    uint8_t com_present;
+    uint32_t red_rdp;
+    uint32_t red_xmt;
+    uint8_t psr_present;
+    uint8_t psr_pol; /* circular polarisation */
+    uint32_t psr_red_rad;
+    uint32_t psr_stc; /* STC map 1 to 4 as 0 to 3 */
+    uint8_t ssr_present;
+    uint32_t ssr_red_rad;
+    uint8_t mds_present;
+    uint32_t mds_red_rad;
+    uint8_t mds_clu; /* autonomous rather than cluster mode */
+} ast_dataitem_034_060_t;
+
+/* I034/070 message count values: per counter a 5-bit type and an 11-bit count. */
+typedef struct ast_message_counter {
+    uint32_t type;
+    uint32_t count;
+} ast_message_counter_t;
+
+typedef struct ast_dataitem_034_070 {
+    uint8_t present;
+    uint32_t count;
+    ast_message_counter_t counters[AST_MAX_MESSAGE_COUNTERS];
+} ast_dataitem_034_070_t;
+
+ASTERIX_EXPORT ast_dataitem_001_020_t ast_dataitem_001_020_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_001_020_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_001_020_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_001_020_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_polar_position_t ast_dataitem_001_040_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_001_040_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT ast_radar_cartesian_t ast_dataitem_001_042_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_001_042_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT ast_dataitem_001_130_t ast_dataitem_001_130_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_001_141_t ast_dataitem_001_141_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_001_141_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_001_141_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_001_141_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_001_170_t ast_dataitem_001_170_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_001_170_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_001_170_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_001_170_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_001_210_t ast_dataitem_001_210_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_001_210_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_001_210_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+
+ASTERIX_EXPORT char* ast_dataitem_002_000_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+
+ASTERIX_EXPORT char* ast_dataitem_034_000_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_034_041_t ast_dataitem_034_041_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_034_041_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_034_050_t ast_dataitem_034_050_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_034_060_t ast_dataitem_034_060_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_034_070_t ast_dataitem_034_070_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_034_070_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_034_070_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+
+ASTERIX_EXPORT ast_dataitem_048_020_t ast_dataitem_048_020_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_048_020_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT char* ast_dataitem_048_020_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_020_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_048_030_t ast_dataitem_048_030_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_030_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_030_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_polar_position_t ast_dataitem_048_040_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_t ast_dataitem_048_040_encode(uint8_t* buffer, uint64_t capacity,
+                                                          const ast_dataitem_value_t* value);
+ASTERIX_EXPORT ast_radar_cartesian_t ast_dataitem_048_042_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_048_110_t ast_dataitem_048_110_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_110_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_110_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_048_130_t ast_dataitem_048_130_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT ast_dataitem_048_170_t ast_dataitem_048_170_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_170_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_170_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+/* Logs "I048/230: Communication Capability Unknown." for COM 5 to 7 and "I048/230: Flight
+ * Status Unknown." for STAT 6 (WARNING); the form keeps the codes as sent. */
+ASTERIX_EXPORT ast_dataitem_048_230_t ast_dataitem_048_230_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_230_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_230_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+/* The 7 octets of I048/260 as a BDS 3,0 register. */
+ASTERIX_EXPORT ast_bds_30_t ast_dataitem_048_260_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_260_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_048_260_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
+
+/* Shared by I001/040 and I048/040 ("RHO:%.1f THETA:%.1f"), I001/042 and I048/042
+ * ("X:%.1f Y:%.1f LSB:M", the position in metres). */
+ASTERIX_EXPORT char* ast_dataitem_polar_position_get_summary(char* buffer, size_t capacity,
+                                                             const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_polar_position_get_detail_html(char* buffer, size_t capacity,
+                                                                 const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_radar_cartesian_get_summary(char* buffer, size_t capacity,
+                                                              const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_radar_cartesian_get_detail_html(char* buffer, size_t capacity,
+                                                                  const ast_dataitem_t* item);
+
+/* Item-specific size rules of the compound items I034/050, I034/060 and I048/130. */
+ASTERIX_EXPORT uint64_t ast_dataitem_034_050_get_size(const uint8_t* data, uint64_t available);
+ASTERIX_EXPORT uint64_t ast_dataitem_034_060_get_size(const uint8_t* data, uint64_t available);
+ASTERIX_EXPORT uint64_t ast_dataitem_048_130_get_size(const uint8_t* data, uint64_t available);
+
+/* Subfields of I034/050, I034/060, I048/120 and I048/130 (subfield type: item type x 1000 +
+ * index, for example 48130001 for SRL). */
+ASTERIX_EXPORT const char* ast_subfield_034_050_get_id(uint32_t subfield_type);
+ASTERIX_EXPORT const char* ast_subfield_034_050_get_name(uint32_t subfield_type);
+ASTERIX_EXPORT uint64_t ast_subfield_034_050_get_size(const uint8_t* data, uint64_t available,
+                                                      uint32_t subfield_type);
+ASTERIX_EXPORT char* ast_subfield_034_050_get_summary(char* buffer, size_t capacity,
+                                                      const ast_subfield_t* subfield);
+ASTERIX_EXPORT char* ast_subfield_034_050_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_subfield_t* subfield);
+ASTERIX_EXPORT const char* ast_subfield_034_060_get_id(uint32_t subfield_type);
+ASTERIX_EXPORT const char* ast_subfield_034_060_get_name(uint32_t subfield_type);
+ASTERIX_EXPORT uint64_t ast_subfield_034_060_get_size(const uint8_t* data, uint64_t available,
+                                                      uint32_t subfield_type);
+ASTERIX_EXPORT char* ast_subfield_034_060_get_summary(char* buffer, size_t capacity,
+                                                      const ast_subfield_t* subfield);
+ASTERIX_EXPORT char* ast_subfield_034_060_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_subfield_t* subfield);
+ASTERIX_EXPORT const char* ast_subfield_048_120_get_id(uint32_t subfield_type);
+ASTERIX_EXPORT const char* ast_subfield_048_120_get_name(uint32_t subfield_type);
+ASTERIX_EXPORT uint64_t ast_subfield_048_120_get_size(const uint8_t* data, uint64_t available,
+                                                      uint32_t subfield_type);
+ASTERIX_EXPORT const char* ast_subfield_048_130_get_id(uint32_t subfield_type);
+ASTERIX_EXPORT const char* ast_subfield_048_130_get_name(uint32_t subfield_type);
+ASTERIX_EXPORT uint64_t ast_subfield_048_130_get_size(const uint8_t* data, uint64_t available,
+                                                      uint32_t subfield_type);
+ASTERIX_EXPORT char* ast_subfield_048_130_get_summary(char* buffer, size_t capacity,
+                                                      const ast_subfield_t* subfield);
+
+/* Record forms, one optional field per item (present flag first), as for CAT021: assembly
+ * encodes the present fields that the form writes with the given UAP (ast_datarecord_encode;
+ * the caller's form is never written), disassembly fills a zeroed form from an OK record of
+ * the category and sets ok, logging "Failed to disassemble dataitem %s." (DEBUG) for an item
+ * that does not decode. */
+
+/* CAT001: assembly writes 010, 020, 040, 042, 070, 090, 141, 161, 170 and 200; disassembly
+ * also fills 080, 100, 130 and 210. Use AST_UAP_STANDARD for a track, AST_UAP_CAT001_PLOT for
+ * a plot. */
+typedef struct ast_cat001_record {
+    uint8_t ok;
+    ast_data_source_t i010;
+    ast_dataitem_001_020_t i020;
+    ast_polar_position_t i040;
+    ast_radar_cartesian_t i042;
+    ast_mode_3a_t i070;
+    ast_mode_3a_confidence_t i080;
+    ast_mode_c_t i090;
+    ast_mode_c_confidence_t i100;
+    ast_dataitem_001_130_t i130;
+    ast_dataitem_001_141_t i141;
+    ast_track_number_t i161;
+    ast_dataitem_001_170_t i170;
+    ast_polar_velocity_t i200;
+    ast_dataitem_001_210_t i210;
+} ast_cat001_record_t;
+
+/* CAT002: 000 (message type), 010, 020 and 030 both ways. */
+typedef struct ast_cat002_record {
+    uint8_t ok;
+    ast_one_octet_t i000;
+    ast_data_source_t i010;
+    ast_sector_number_t i020;
+    ast_time_of_day_t i030;
+} ast_cat002_record_t;
+
+/* CAT034: assembly writes 000, 010, 020 and 030; disassembly also fills 041, 050, 060, 070. */
+typedef struct ast_cat034_record {
+    uint8_t ok;
+    ast_one_octet_t i000;
+    ast_data_source_t i010;
+    ast_sector_number_t i020;
+    ast_time_of_day_t i030;
+    ast_dataitem_034_041_t i041;
+    ast_dataitem_034_050_t i050;
+    ast_dataitem_034_060_t i060;
+    ast_dataitem_034_070_t i070;
+} ast_cat034_record_t;
+
+/* CAT048: assembly writes 010, 020, 040, 070, 090, 140, 161, 200, 220 and 240; disassembly
+ * also fills 030, 042, 080, 100, 110, 130, 170, 230, 250 and 260. */
+typedef struct ast_cat048_record {
+    uint8_t ok;
+    ast_data_source_t i010;
+    ast_dataitem_048_020_t i020;
+    ast_dataitem_048_030_t i030;
+    ast_polar_position_t i040;
+    ast_radar_cartesian_t i042;
+    ast_mode_3a_t i070;
+    ast_mode_3a_confidence_t i080;
+    ast_mode_c_t i090;
+    ast_mode_c_confidence_t i100;
+    ast_dataitem_048_110_t i110;
+    ast_dataitem_048_130_t i130;
+    ast_time_of_day_t i140;
+    ast_track_number_t i161;
+    ast_dataitem_048_170_t i170;
+    ast_polar_velocity_t i200;
+    ast_target_address_t i220;
+    ast_dataitem_048_230_t i230;
+    ast_aircraft_id_t i240;
+    ast_mb_data_t i250;
+    ast_bds_30_t i260;
+} ast_cat048_record_t;
+
+ASTERIX_EXPORT ast_datarecord_t ast_datarecord_001_assemble(uint8_t* buffer, uint64_t capacity,
+                                                            const ast_cat001_record_t* form,
+                                                            ast_uap_t uap);
+ASTERIX_EXPORT ast_cat001_record_t ast_datarecord_001_disassemble(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_datarecord_t ast_datarecord_002_assemble(uint8_t* buffer, uint64_t capacity,
+                                                            const ast_cat002_record_t* form,
+                                                            ast_uap_t uap);
+ASTERIX_EXPORT ast_cat002_record_t ast_datarecord_002_disassemble(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_datarecord_t ast_datarecord_034_assemble(uint8_t* buffer, uint64_t capacity,
+                                                            const ast_cat034_record_t* form,
+                                                            ast_uap_t uap);
+ASTERIX_EXPORT ast_cat034_record_t ast_datarecord_034_disassemble(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_datarecord_t ast_datarecord_048_assemble(uint8_t* buffer, uint64_t capacity,
+                                                            const ast_cat048_record_t* form,
+                                                            ast_uap_t uap);
+ASTERIX_EXPORT ast_cat048_record_t ast_datarecord_048_disassemble(const ast_datarecord_t* record);
+
+/* CAT048 to CAT001: SAC/SIC; the descriptor (TYP 0 gives no detection, 1 sole primary, 2, 4
+ * and 5 sole secondary, 3, 6 and 7 combined; SIM, SPI, RAB and TST copied; a track when
+ * I048/161 is present, else a plot); the polar position; the Cartesian position at the CAT001
+ * LSB (raw halved); Mode 3/A, Mode C, the time (as the truncated time of day), the track
+ * number, the velocity and the track status (confirmation, manoeuvre, doubtful association,
+ * ghost, end of track, PSR or SSR/combined track, the RDP chain of I048/020). */
+ASTERIX_EXPORT ast_cat001_record_t ast_datarecord_convert_048_001(const ast_cat048_record_t* form);
+/* CAT034 to CAT002: message types 1 (north marker) and 2 (sector crossing) are kept, any other
+ * logs "Unsupported I034/000 message type %u detected." (WARNING) and is left out; SAC/SIC,
+ * the sector number (raw, azimuth -1) and the time of day are copied. */
+ASTERIX_EXPORT ast_cat002_record_t ast_datarecord_convert_034_002(const ast_cat034_record_t* form);
+
+/* Record getters of CAT001, CAT002 and CAT048, as those of CAT021. Message types: CAT001 and
+ * CAT048 answer AST_MSGTYPE_TRACK for a record with I001/161 or I048/161, else
+ * AST_MSGTYPE_PLOT; CAT002 answers the north marker (1) and the sector crossing (2) of I002/000
+ * and nothing for its other message types. Flight level from the Mode C code (1/4 FL); polar
+ * coordinate from I001/040 or I048/040; the CAT048 heading from I048/200 (both parts). */
+ASTERIX_EXPORT ast_record_sacsic_t ast_datarecord_001_get_sacsic(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_msgtype_t ast_datarecord_001_get_msgtype(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_tracknum_t
+ast_datarecord_001_get_tracknum(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_squawk_t ast_datarecord_001_get_squawk(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_flightlevel_t
+ast_datarecord_001_get_flightlevel(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_polarcoord_t
+ast_datarecord_001_get_polarcoord(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_sacsic_t ast_datarecord_002_get_sacsic(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_timeofday_t
+ast_datarecord_002_get_timeofday(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_msgtype_t ast_datarecord_002_get_msgtype(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_sacsic_t ast_datarecord_048_get_sacsic(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_timeofday_t
+ast_datarecord_048_get_timeofday(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_msgtype_t ast_datarecord_048_get_msgtype(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_tracknum_t
+ast_datarecord_048_get_tracknum(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_squawk_t ast_datarecord_048_get_squawk(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_callsign_t
+ast_datarecord_048_get_callsign(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_icaoaddr_t
+ast_datarecord_048_get_icaoaddr(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_flightlevel_t
+ast_datarecord_048_get_flightlevel(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_polarcoord_t
+ast_datarecord_048_get_polarcoord(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_048_get_heading(const ast_datarecord_t* record);
 
 #ifdef __cplusplus
 }

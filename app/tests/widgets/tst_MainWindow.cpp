@@ -1,0 +1,316 @@
+// The main window: its form as the program's users and scripts know it (object names, texts,
+// actions), the idle/running action states, the start checks, the view switching, the log
+// panes and the settings file of --config.
+#include <QAction>
+#include <QDockWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include "AsterixLogCallback.h"
+#include "MainWindow.h"
+#include "ModalWatcher.h"
+#include "ui_MainWindow.h"
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void actionTexts_data();
+    void actionTexts();
+    void formWidgets();
+    void idleActionStates();
+    void startChecks_data();
+    void startChecks();
+    void startAndStop();
+    void changeView();
+    void logPaneEmptiedPast1000Lines();
+    void asterixLogPatterns_data();
+    void asterixLogPatterns();
+    void startupLogWithoutDatabase();
+    void configFileRoundTrip();
+    void logFileMirrorsPanes();
+
+private:
+    QString configPath(const QString& name) const { return _dir.filePath(name); }
+    QTemporaryDir _dir;
+};
+
+void TestMainWindow::initTestCase() {
+    QVERIFY(_dir.isValid());
+    QApplication::setApplicationDisplayName(QStringLiteral("Veltmar"));
+    QApplication::setApplicationVersion(QStringLiteral("1.6.0"));
+}
+
+void TestMainWindow::actionTexts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("iconText");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("start") << "actStart" << "Start Processing" << "Start" << "Start processing ADS-B reports";
+    QTest::newRow("stop") << "actStop" << "Stop Processing" << "Stop" << "Stop processing ADS-B reports";
+    QTest::newRow("option") << "actOption" << "Settings..." << "Settings" << "Show setting window";
+    QTest::newRow("storage") << "actStorage" << "Go To Data Folder..." << "Data"
+                             << "Open explorer and locate data files folder";
+    QTest::newRow("exit") << "actExit" << "E&xit" << "Exit" << "Exit application";
+    QTest::newRow("about") << "actAbout" << "About..." << "About" << "About";
+    QTest::newRow("targets") << "actTargetListView" << "Target List View" << "Target" << "Target List View";
+    QTest::newRow("mode-s") << "actModeSMsgView" << "Mode-S Message View" << "Mode-S"
+                            << "Mode-S Downlink Format Message View";
+    QTest::newRow("asterix") << "actAsterixMsgView" << "ASTERIX Message View" << "ASTERIX" << "ASTERIX Message View";
+    QTest::newRow("report") << "actTargetReportView" << "Target Report View" << "Report"
+                            << "Basestation Target Report View";
+    // Shown as "Log & Message Window" in the menu (a single '&' would mark a mnemonic).
+    QTest::newRow("log") << "actLogWindow" << "Log && Message Window" << "Log"
+                         << "Toggle Log & Message Window";
+}
+
+void TestMainWindow::actionTexts() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, iconText);
+    QFETCH(QString, toolTip);
+    MainWindow w(configPath(QStringLiteral("texts.ini")));
+    auto* action = w.findChild<QAction*>(name);
+    QVERIFY2(action, qPrintable(name));
+    QCOMPARE(action->text(), text);
+    QCOMPARE(action->iconText(), iconText);
+    QCOMPARE(action->toolTip(), toolTip);
+    QVERIFY2(!action->icon().isNull(), qPrintable(name + QStringLiteral(" has no icon")));
+    QVERIFY(!action->icon().pixmap(32, 32).isNull());
+}
+
+void TestMainWindow::formWidgets() {
+    MainWindow w(configPath(QStringLiteral("form.ini")));
+    const char* const names[] = {
+        "swView", "pgModeSMsgView", "tblModeSMsgList", "pgTargetReportView", "txtTargetReport",
+        "pgTargetListView", "tblTargetList", "pgAsterixView", "spAsterixMsgViewV",
+        "tblAsterixMsgList", "spAsterixMsgViewH", "hexAsterixMsg", "txtAsterixMsg", "menuFile",
+        "menu_View", "menuHelp", "mbMainMenu", "tbMain", "tbLogo", "statusbar", "dckLog",
+        "tabLog", "txtLogGeneral", "txtLogModeS", "txtLogAsterix", "actLogo", "actWebsite"};
+    for (const char* name : names) {
+        QVERIFY2(w.findChild<QObject*>(QLatin1String(name)), name);
+    }
+    Ui::MainWindow* ui = w.form();
+    QCOMPARE(ui->menuFile->title(), QStringLiteral("&File"));
+    QCOMPARE(ui->menu_View->title(), QStringLiteral("&View"));
+    QCOMPARE(ui->menuHelp->title(), QStringLiteral("&Help"));
+    QCOMPARE(ui->tbMain->windowTitle(), QStringLiteral("Main Toolbar"));
+    QCOMPARE(ui->tbLogo->windowTitle(), QStringLiteral("Logo Toolbar"));
+    QCOMPARE(ui->dckLog->windowTitle(), QStringLiteral("Log & Message"));
+    QCOMPARE(ui->tabLog->tabText(0), QStringLiteral("General"));
+    QCOMPARE(ui->tabLog->tabText(1), QStringLiteral("Mode-S && ADS-B"));
+    QCOMPARE(ui->tabLog->tabText(2), QStringLiteral("ASTERIX"));
+    QCOMPARE(ui->tabLog->currentIndex(), 0);
+    for (QPlainTextEdit* pane : {ui->txtLogGeneral, ui->txtLogModeS, ui->txtLogAsterix,
+                                 ui->txtTargetReport, ui->txtAsterixMsg}) {
+        QCOMPARE(pane->font().family(), QStringLiteral("DejaVu Sans Mono"));
+    }
+    QVERIFY(ui->hexAsterixMsg->isReadOnly());
+    QCOMPARE(ui->spAsterixMsgViewV->orientation(), Qt::Vertical);
+    QCOMPARE(ui->spAsterixMsgViewH->orientation(), Qt::Horizontal);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Veltmar"));
+    // Target list first, its action checked.
+    QCOMPARE(ui->swView->currentWidget(), ui->pgTargetListView);
+    QVERIFY(ui->actTargetListView->isChecked());
+}
+
+void TestMainWindow::idleActionStates() {
+    MainWindow w(configPath(QStringLiteral("idle.ini")));
+    QVERIFY(w.form()->actStart->isEnabled());
+    QVERIFY(!w.form()->actStop->isEnabled());
+    QVERIFY(w.form()->actOption->isEnabled());
+    QVERIFY(!w.isRunning());
+}
+
+void TestMainWindow::startChecks_data() {
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no protocol") << 0 << 1 << false << "Protocol" << "Undefined or unsupported protocol.";
+    QTest::newRow("no format") << 2 << 0 << false << "Format" << "Undefined or unsupported format.";
+    QTest::newRow("clock answered no")
+        << 2 << 1 << true << "Confirmation"
+        << "Please remember to calibrate your clock before start!\nDo you want to start now?";
+}
+
+void TestMainWindow::startChecks() {
+    QFETCH(int, protocol);
+    QFETCH(int, format);
+    QFETCH(bool, confirm);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    const QString ini = configPath(QStringLiteral("checks-%1.ini").arg(QTest::currentDataTag()));
+    {
+        QSettings store(ini, QSettings::IniFormat);
+        store.setValue(QStringLiteral("inputProtocol"), protocol);
+        store.setValue(QStringLiteral("inputFormat"), format);
+        store.setValue(QStringLiteral("showClockCalibrationWarning"), confirm);
+    }
+    MainWindow w(ini);
+    ModalWatcher watcher(QMessageBox::No);
+    w.startInput();
+    QVERIFY(watcher.seen);
+    QCOMPARE(watcher.title, title);
+    QCOMPARE(watcher.text, text);
+    // Nothing changed: still idle, settings still available.
+    QVERIFY(w.form()->actStart->isEnabled());
+    QVERIFY(!w.form()->actStop->isEnabled());
+    QVERIFY(w.form()->actOption->isEnabled());
+}
+
+void TestMainWindow::startAndStop() {
+    const QString ini = configPath(QStringLiteral("startstop.ini"));
+    {
+        QSettings store(ini, QSettings::IniFormat);
+        store.setValue(QStringLiteral("inputProtocol"), 2);
+        store.setValue(QStringLiteral("inputFormat"), 1);
+        store.setValue(QStringLiteral("inputUdpLocalPort"), 0);  // any free port
+    }
+    MainWindow w(ini);
+    w.startInput();
+    QVERIFY(!w.form()->actOption->isEnabled());
+    w.stopInput();
+    QVERIFY(w.form()->actOption->isEnabled());
+    QVERIFY(w.form()->actStart->isEnabled());
+    QVERIFY(!w.form()->actStop->isEnabled());
+}
+
+void TestMainWindow::changeView() {
+    MainWindow w(configPath(QStringLiteral("views.ini")));
+    Ui::MainWindow* ui = w.form();
+    const QList<QPair<QAction*, QWidget*>> pages = {
+        {ui->actModeSMsgView, ui->pgModeSMsgView},
+        {ui->actTargetReportView, ui->pgTargetReportView},
+        {ui->actAsterixMsgView, ui->pgAsterixView},
+        {ui->actTargetListView, ui->pgTargetListView}};
+    for (const auto& p : pages) {
+        p.first->trigger();
+        QCOMPARE(ui->swView->currentWidget(), p.second);
+        QVERIFY(p.first->isChecked());
+    }
+    // Any other action leaves the page.
+    w.changeView(ui->actOption);
+    QCOMPARE(ui->swView->currentWidget(), ui->pgTargetListView);
+}
+
+void TestMainWindow::logPaneEmptiedPast1000Lines() {
+    MainWindow w(configPath(QStringLiteral("lines.ini")));
+    QPlainTextEdit* pane = w.form()->txtLogModeS;
+    w.flushLogs();
+    // The libraries have written their "Initialized." lines at start-up.
+    const int before = pane->toPlainText().isEmpty() ? 0 : pane->blockCount();
+    QVERIFY(before > 0 && before < 1000);
+    // Appended with and without flushes in between: the pane must be the same.
+    for (int i = before + 1; i <= 1000; ++i) {
+        w.logModeS(QStringLiteral("line %1").arg(i));
+        if (i % 250 == 0) {
+            w.flushLogs();
+        }
+    }
+    w.flushLogs();
+    QCOMPARE(pane->blockCount(), 1000);
+    QVERIFY(pane->toPlainText().endsWith(QStringLiteral("]line 1000")));
+    w.logModeS(QStringLiteral("line 1001"));
+    w.flushLogs();
+    QCOMPARE(pane->toPlainText(), QString());
+    w.logModeS(QStringLiteral("first again"));
+    w.flushLogs();
+    QCOMPARE(pane->blockCount(), 1);
+    QVERIFY(pane->toPlainText().startsWith(QLatin1Char('[')));
+    QVERIFY(pane->toPlainText().endsWith(QStringLiteral("]first again")));
+}
+
+void TestMainWindow::asterixLogPatterns_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("debug") << 0 << "[DEBUG   ]text";
+    QTest::newRow("info") << 1 << "[INFO    ]text";
+    QTest::newRow("warning") << 2 << "[WARNING ]text";
+    QTest::newRow("critical") << 3 << "[CRITICAL]text";
+    QTest::newRow("panic") << 4 << "[PANIC   ]text";
+    QTest::newRow("seven") << 7 << "[UNKNOWN ]text";
+    QTest::newRow("negative") << -1 << "[UNKNOWN ]text";
+}
+
+void TestMainWindow::asterixLogPatterns() {
+    QFETCH(int, level);
+    QFETCH(QString, expected);
+    MainWindow w(configPath(QStringLiteral("asterix.ini")));
+    w.flushLogs();
+    w.form()->txtLogAsterix->clear();
+    AsterixLogCallback::callback(level, "text");
+    w.flushLogs();
+    const QString pane = w.form()->txtLogAsterix->toPlainText();
+    QVERIFY2(pane.endsWith(QLatin1Char(']') + expected), qPrintable(pane));
+}
+
+void TestMainWindow::startupLogWithoutDatabase() {
+    // The test program's directory has no avistore.db nor avistore.dat.
+    MainWindow w(configPath(QStringLiteral("startup.ini")));
+    w.flushLogs();
+    const QStringList lines = w.form()->txtLogGeneral->toPlainText().split(QLatin1Char('\n'));
+    const QStringList expected = {
+        "Veltmar initilizing...", "Platform: ", "Runtime: Qt ", "Runtime: Tarrow ",
+        "Runtime: Quennel ", "Runtime: libavistore ", "Version: Veltmar 1.6.0", "Location: ",
+        "Work Dir: ", "PID: ", "Veltmar initilized.", "Avistore data file not found."};
+    QCOMPARE(lines.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        // "[yyyy-MM-dd hh:mm:ss]" then the text.
+        QCOMPARE(lines[i].mid(21, expected[i].size()), expected[i]);
+        QCOMPARE(lines[i].at(0), QLatin1Char('['));
+        QCOMPARE(lines[i].at(20), QLatin1Char(']'));
+    }
+    QVERIFY(lines[9].endsWith(QString::number(QApplication::applicationPid())));
+}
+
+void TestMainWindow::configFileRoundTrip() {
+    const QString ini = configPath(QStringLiteral("roundtrip.ini"));
+    {
+        QSettings store(ini, QSettings::IniFormat);
+        store.setValue(QStringLiteral("asterixSAC"), 42);
+        store.setValue(QStringLiteral("noUpdatedTargetDeletionTime"), 20000);
+    }
+    {
+        MainWindow w(ini);
+        QCOMPARE(w.appSettings().asterixSAC, 42u);
+        QCOMPARE(w.appSettings().noUpdatedTargetDeletionTime, 20000u);
+        QCOMPARE(w.appSettings().asterixMaxDataRecords, 16u);
+        w.close();  // saves the settings and the window state
+    }
+    QSettings store(ini, QSettings::IniFormat);
+    QCOMPARE(store.value(QStringLiteral("asterixSAC")).toInt(), 42);
+    QCOMPARE(store.value(QStringLiteral("asterixMaxDataRecords")).toInt(), 16);
+    QCOMPARE(store.value(QStringLiteral("trackerBaroAltituteMaxChange")).toInt(), 150);
+    QCOMPARE(store.value(QStringLiteral("updateAicraftData")).toBool(), true);
+    QVERIFY(store.contains(QStringLiteral("UI/mainWindowGeometry")));
+    QVERIFY(store.contains(QStringLiteral("UI/mainWindowState")));
+    QVERIFY(store.contains(QStringLiteral("UI/asterixMsgViewSpliterV")));
+    QVERIFY(store.contains(QStringLiteral("UI/asterixMsgViewSpliterH")));
+    QVERIFY(store.contains(QStringLiteral("UI/listRowHeight")));
+}
+
+void TestMainWindow::logFileMirrorsPanes() {
+    const QString log = configPath(QStringLiteral("mirror.log"));
+    {
+        MainWindow w(configPath(QStringLiteral("mirror.ini")), log);
+        w.logModeS(QStringLiteral("a mode s line"));
+        AsterixLogCallback::callback(1, "an asterix line");
+    }
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains(QStringLiteral("][General]Veltmar initilizing...\n")));
+    QVERIFY(text.contains(QStringLiteral("][Mode-S]a mode s line\n")));
+    QVERIFY(text.contains(QStringLiteral("][ASTERIX][INFO    ]an asterix line\n")));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_MainWindow.moc"

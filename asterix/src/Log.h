@@ -1,0 +1,21 @@
+#ifndef ASTERIX_SRC_LOG_H
+#define ASTERIX_SRC_LOG_H
+
+// The library log: one process-wide handler registered by the host (ast_log_handler_reg).
+
+#include <cstdint>
+
+#include <asterix/asterix.h>
+
+namespace ast {
+
+// Formats into a 512-octet buffer and hands the line to the registered handler; formats
+// nothing when no handler is registered.
+ASTERIX_EXPORT void log(int level, const char* format, ...) __attribute__((format(printf, 2, 3)));
+bool logEnabled();
+// "Binary data size: %d", then the octets as "0x%.2X, ", 16 a line, at DEBUG.
+void logDump(const uint8_t* data, uint64_t size);
+
+}  // namespace ast
+
+#endif  // ASTERIX_SRC_LOG_H

@@ -1,0 +1,46 @@
+#ifndef ASTERIX_SRC_TEXT_H
+#define ASTERIX_SRC_TEXT_H
+
+// Bounded text writing into caller buffers, shared by every summary and detail view.
+
+#include <cstdarg>
+#include <cstddef>
+#include <cstdint>
+
+namespace ast {
+
+// Appends to a caller buffer without ever passing its capacity; the text is NUL-terminated
+// whenever the capacity is not 0.
+class Text {
+public:
+    Text(char* buffer, size_t capacity) : _buffer(buffer), _capacity(buffer ? capacity : 0) {
+        if (_capacity)
+            _buffer[0] = '\0';
+    }
+    void append(const char* text);
+    void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void vprintf(const char* format, va_list args);
+    // Drops the last `count` characters.
+    void chop(size_t count);
+    size_t length() const { return _length; }
+    char* buffer() const { return _buffer; }
+    char* remaining() const { return _capacity ? _buffer + _length : nullptr; }
+    size_t remainingCapacity() const { return _capacity ? _capacity - _length : 0; }
+    // Takes over what a nested writer wrote into remaining().
+    void advanceOver();
+
+private:
+    char* _buffer;
+    size_t _capacity;
+    size_t _length = 0;
+};
+
+// "NOT_IMPLEMENTED": the summary of an item or subfield that has none.
+char* writeNotImplemented(char* buffer, size_t capacity);
+
+// The eight bits of an octet as "0" and "1", most significant first, NUL-terminated.
+void binaryOctet(uint8_t octet, char* out);
+
+}  // namespace ast
+
+#endif  // ASTERIX_SRC_TEXT_H
