@@ -4,7 +4,6 @@
 #include <cmath>
 #include <iterator>
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -32,10 +31,6 @@ constexpr double kLabelGapPx = 11.0;
 constexpr double kSelectionRadiusPx = 13.0;
 // Trail points closer than this (in pixels, each axis) to the last drawn one are skipped.
 constexpr double kTrailStepPx = 2.0;
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("ScopeRenderer", text);
-}
 
 // Box overlap with closed edges: QRectF::intersects() ignores boxes without extent, and a
 // trail of one point has none.

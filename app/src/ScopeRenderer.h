@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 #include <QLineF>
@@ -50,6 +51,8 @@ struct ScopeScene {
 // jump about, and a label with no free place is left out (the selected target's label is
 // always shown). The renderer keeps its caches (symbol images, label places) between frames.
 class ScopeRenderer {
+    Q_DECLARE_TR_FUNCTIONS(ScopeRenderer)
+
 public:
     ScopeRenderer();
     void paint(QPainter& painter, const ScopeScene& scene);

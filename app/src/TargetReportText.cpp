@@ -2,20 +2,11 @@
 
 #include <cmath>
 
-#include <QCoreApplication>
 #include <QStringList>
 
 using brannic::modes::ADSBTargetReport;
 
-namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("TargetReportText", text);
-}
-}  // namespace
-
-namespace TargetReportText {
-
-QString toText(const ADSBTargetReport& report) {
+QString TargetReportText::toText(const ADSBTargetReport& report) {
     QStringList lines;
     QString identity = tr("Address %1").arg(QString::number(report.icaoAddress(), 16).toUpper());
     if (report.callsignValid())
@@ -50,5 +41,3 @@ QString toText(const ADSBTargetReport& report) {
     }
     return lines.join(QLatin1Char('\n'));
 }
-
-}  // namespace TargetReportText

@@ -4,24 +4,30 @@
 
 #include <gtest/gtest.h>
 
-#include "TrackedTarget.h"
+#include "TargetFactory.h"
 
 namespace {
-
-using brannic::modes::ADSBTargetReport;
 
 constexpr uint64_t kNow = 1700000000000ull;
 const AzimuthalEquidistantProjection kProjection({51.5, 5.5});
 
+TargetSpec at(double lat, double lon) {
+    TargetSpec s;
+    s.address = 0x4840D6;
+    s.time = kNow;
+    s.position = true;
+    s.lat = lat;
+    s.lon = lon;
+    return s;
+}
+
 TEST(ScopeTarget, LabelNamesTheFlightOrItsAddress) {
-    ADSBTargetReport report = reportOf(0x4840D6, kNow);
-    EXPECT_EQ(ScopeTarget::identityText(trackedTarget(report)), QStringLiteral("4840D6"));
-    report.setIcaoAddress(0x00A1B2);
-    EXPECT_EQ(ScopeTarget::identityText(trackedTarget(report)), QStringLiteral("A1B2"));
-    report.setCallsign("KLM1234 ");
-    report.setCallsignLastUpdate(kNow);
-    report.setCallsignLastChange(kNow);
-    EXPECT_EQ(ScopeTarget::identityText(trackedTarget(report)), QStringLiteral("KLM1234"));
+    TargetSpec s = at(51.0, 5.0);
+    EXPECT_EQ(ScopeTarget::identityText(targetOf(s)), QStringLiteral("4840D6"));
+    s.address = 0x00A1B2;
+    EXPECT_EQ(ScopeTarget::identityText(targetOf(s)), QStringLiteral("A1B2"));
+    s.callsign = "KLM1234 ";
+    EXPECT_EQ(ScopeTarget::identityText(targetOf(s)), QStringLiteral("KLM1234"));
 }
 
 TEST(ScopeTarget, LabelGivesFlightLevelAndGroundSpeed) {
@@ -44,28 +50,22 @@ TEST(ScopeTarget, LabelGivesFlightLevelAndGroundSpeed) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
-        ADSBTargetReport report = reportOf(0x4840D6, kNow);
-        if (row.altitude) {
-            report.setAltitudeBaro(row.feet);
-            report.setAltitudeBaroLastUpdate(kNow);
-        }
-        if (row.speed) {
-            report.setGroundSpeed(row.knots);
-            report.setGroundSpeedLastUpdate(kNow);
-        }
-        report.setGroundStatus(row.onGround);
-        report.setGroundStatusLastUpdate(kNow);
-        EXPECT_EQ(ScopeTarget::levelAndSpeedText(trackedTarget(report)),
-                  QString::fromLatin1(row.text));
+        TargetSpec s = at(51.0, 5.0);
+        s.altitude = row.altitude;
+        s.altitudeFt = row.feet;
+        s.speed = row.speed;
+        s.speedKt = row.knots;
+        s.groundStatus = true;
+        s.onGround = row.onGround;
+        EXPECT_EQ(ScopeTarget::levelAndSpeedText(targetOf(s)), QString::fromLatin1(row.text));
     }
 }
 
 TEST(ScopeTarget, GreyedOnlyAfterTheWarningTime) {
-    ADSBTargetReport report = reportOf(0x4840D6, kNow);
-    withPosition(report, 52.0, 6.0);
-    report.setAltitudeBaro(35000);
-    report.setAltitudeBaroLastUpdate(kNow);
-    const auto target = trackedTarget(report);
+    TargetSpec s = at(52.0, 6.0);
+    s.altitude = true;
+    s.altitudeFt = 35000;
+    const auto target = targetOf(s);
     const struct {
         uint64_t now;
         uint64_t warning;
@@ -84,10 +84,9 @@ TEST(ScopeTarget, GreyedOnlyAfterTheWarningTime) {
 }
 
 TEST(ScopeTarget, TakesPlanePositionAndHeading) {
-    ADSBTargetReport report = reportOf(0x4840D6, kNow);
-    withPosition(report, 51.5, 5.5);
-    report.setCallsign("KLM1234 ");
-    const auto withoutHeading = trackedTarget(report);
+    TargetSpec s = at(51.5, 5.5);
+    s.callsign = "KLM1234 ";
+    const auto withoutHeading = targetOf(s);
     ScopeTarget t = ScopeTarget::fromTarget(withoutHeading, kNow, 10000, kProjection);
     EXPECT_EQ(t.address, 0x4840D6u);
     EXPECT_EQ(t.plane, QPointF(0, 0));
@@ -96,9 +95,10 @@ TEST(ScopeTarget, TakesPlanePositionAndHeading) {
     EXPECT_FALSE(t.headingValid);
     EXPECT_EQ(t.identity, QStringLiteral("KLM1234"));
     EXPECT_EQ(t.levelAndSpeed, QStringLiteral("FL---"));
-    report.setHeading(90.0);
-    report.setHeadingLastUpdate(kNow);
-    const auto withHeading = trackedTarget(report);
+    s.speed = true;  // a velocity message brings the track with the speed
+    s.speedKt = 250.0;
+    s.headingDeg = 90.0;
+    const auto withHeading = targetOf(s);
     t = ScopeTarget::fromTarget(withHeading, kNow, 10000, kProjection);
     t.describe();
     EXPECT_TRUE(t.headingValid);

@@ -2,23 +2,30 @@
 
 #include <gtest/gtest.h>
 
-#include "TrackedTarget.h"
+#include "TargetFactory.h"
 
 namespace {
 
 TEST(TargetReportText, ListsTheValidValuesOnly) {
-    const uint64_t now = 1700000000000ull;
-    brannic::modes::ADSBTargetReport report = reportOf(0x4840D6, now);
-    QString text = TargetReportText::toText(report);
+    TargetSpec s;
+    s.address = 0x4840D6;
+    s.time = 1700000000000ull;
+    QString text = TargetReportText::toText(reportOf(s));
     EXPECT_EQ(text, QStringLiteral("Address 4840D6\nLast reply 2023-11-14T22:13:20.000Z"));
 
-    report.setCallsign("KLM1234 ");
-    report.setSquawk(01234);
-    withPosition(report, 52.3086, 4.7639);
-    report.setAltitudeBaro(3500);
-    report.setGroundSpeed(180.4);
-    report.setHeading(5.0);
-    report.setVerticalRateBaro(-704);
+    s.callsign = "KLM1234 ";
+    s.squawk = 01234;
+    s.position = true;
+    s.lat = 52.3086;
+    s.lon = 4.7639;
+    s.altitude = true;
+    s.altitudeFt = 3500;
+    s.speed = true;
+    s.speedKt = 180.4;
+    s.headingDeg = 5.0;
+    s.verticalRate = true;
+    s.verticalRateFpm = -704;
+    const brannic::modes::ADSBTargetReport report = reportOf(s);
     text = TargetReportText::toText(report);
     const QString lines[] = {
         QStringLiteral("KLM1234  Address 4840D6"),

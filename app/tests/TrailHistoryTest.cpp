@@ -2,33 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include <modes/ADSBTargetReport.h>
-#include <modes/ADSBTracker.h>
+#include "TargetFactory.h"
 
 namespace {
 
 using brannic::modes::ADSBTarget;
-using brannic::modes::ADSBTargetReport;
 using brannic::modes::ADSBTracker;
 
 constexpr uint64_t kT0 = 1700000000000ull;
 
-// Targets as the tracker makes them: a report with a position, or with none.
+// Targets as the tracker makes them: from a report with a position, or with none.
 class Traffic {
 public:
     void heard(uint32_t address, uint64_t time, double lat, double lon) {
-        ADSBTargetReport report;
-        report.setIcaoAddress(address);
-        report.setLastUpdate(time);
-        report.setPosition(lat, lon);
-        report.setPositionLastUpdate(time);
-        _tracker.procTargetReport(&report);
+        TargetSpec s;
+        s.address = address;
+        s.time = time;
+        s.position = true;
+        s.lat = lat;
+        s.lon = lon;
+        feed(_tracker, {s});
     }
     void heardWithoutPosition(uint32_t address, uint64_t time) {
-        ADSBTargetReport report;
-        report.setIcaoAddress(address);
-        report.setLastUpdate(time);
-        _tracker.procTargetReport(&report);
+        TargetSpec s;
+        s.address = address;
+        s.time = time;
+        feed(_tracker, {s});
     }
     void forget(uint32_t address) {
         std::vector<ADSBTarget> keep;

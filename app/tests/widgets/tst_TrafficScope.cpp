@@ -11,7 +11,7 @@
 #include "AltitudeBands.h"
 #include "MapDataFile.h"
 #include "ScopeTestScene.h"
-#include "TrackedTarget.h"
+#include "TargetFactory.h"
 #include "TrafficScope.h"
 
 using brannic::modes::ADSBTarget;
@@ -339,16 +339,18 @@ void TestTrafficScope::aTrailInViewIsDrawnWhenItsTargetIsNot() {
     scope.resize(400, 300);
     scope.setReceiverPosition(true, kReceiver.lat, kReceiver.lon);
     scope.setPixelsPerNm(10.0);  // 20 NM by 15 NM
+    TargetSpec spec;
+    spec.address = 0x4840D6;
+    spec.position = true;
+    spec.lat = kReceiver.lat;
+    spec.altitude = true;
+    spec.altitudeFt = 35000;
     for (int s = 0; s <= 180; ++s) {
         // Due east from the receiver at 600 kt: 30 NM in three minutes, 10 NM past the edge.
-        auto report = reportOf(0x4840D6, ScopeTestScene::kStartMs + s * 1000);
-        withPosition(report, kReceiver.lat,
-                     kReceiver.lon +
-                         s * (600.0 / 3600.0) / (60.04 * std::cos(kReceiver.lat * M_PI / 180.0)));
-        report.setAltitudeBaro(35000);
-        report.setAltitudeBaroLastUpdate(report.lastUpdate());
-        tracker.procTargetReport(&report);
-        scope.setTargets(tracker.allTargets(), report.lastUpdate());
+        spec.time = ScopeTestScene::kStartMs + s * 1000;
+        spec.lon =
+            kReceiver.lon + s * (600.0 / 3600.0) / (60.04 * std::cos(kReceiver.lat * M_PI / 180.0));
+        scope.setTargets(feed(tracker, {spec}), spec.time);
     }
     const ADSBTarget target = tracker.allTargets().front();
     QVERIFY(!QRectF(scope.rect())
@@ -465,16 +467,22 @@ void TestTrafficScope::symbolsPointAlongTheTrack_data() {
 void TestTrafficScope::symbolsPointAlongTheTrack() {
     QFETCH(double, track);
     QFETCH(int, rotations);
-    auto report = reportOf(0x4840D6, ScopeTestScene::kStartMs);
-    withPosition(report, kReceiver.lat + 20.0 / 60.04, kReceiver.lon);
-    report.setHeading(track);
-    report.setAltitudeBaro(35000);
-    report.setAltitudeBaroLastUpdate(ScopeTestScene::kStartMs);
+    TargetSpec spec;
+    spec.address = 0x4840D6;
+    spec.time = ScopeTestScene::kStartMs;
+    spec.position = true;
+    spec.lat = kReceiver.lat + 20.0 / 60.04;
+    spec.lon = kReceiver.lon;
+    spec.speed = true;
+    spec.speedKt = 300.0;
+    spec.headingDeg = track;
+    spec.altitude = true;
+    spec.altitudeFt = 35000;
     TrafficScope scope;
     scope.resize(400, 300);
     scope.setReceiverPosition(true, kReceiver.lat, kReceiver.lon);
     scope.setPixelsPerNm(4.0);
-    scope.setTargets({trackedTarget(report)}, ScopeTestScene::kStartMs);
+    scope.setTargets({targetOf(spec)}, ScopeTestScene::kStartMs);
     const QImage image = scope.grab().toImage();
     image.save(screenshotPath(QStringLiteral("traffic_scope_symbol_%1").arg(int(track))));
     const QPoint centre =
