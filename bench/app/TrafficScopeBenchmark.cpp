@@ -16,7 +16,8 @@
 
 namespace {
 
-const GeoPoint kReceiver{51.5, 5.5};
+// The demonstration scene's reference point (Frankfurt/Main).
+const GeoPoint kReceiver{50.0333, 8.5706};
 const QString kMapFile = QStringLiteral(VELTMAR_BIN_DIR "/veltmar-map.dat");
 constexpr int kTargets = 2000;
 constexpr int kTrailSeconds = 180;

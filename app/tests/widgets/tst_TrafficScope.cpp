@@ -19,7 +19,8 @@ using brannic::modes::ADSBTracker;
 
 namespace {
 
-const GeoPoint kReceiver{51.5, 5.5};
+// The demonstration scene's reference point (Frankfurt/Main).
+const GeoPoint kReceiver{50.0333, 8.5706};
 constexpr uint64_t kSceneSeconds = 150;
 
 QString screenshotPath(const QString& name) {
