@@ -13,7 +13,7 @@
 namespace {
 
 const QColor kBackground(0x0d, 0x1b, 0x2a);
-const QColor kCoastline(0x4f, 0x8a, 0x8b);
+const QColor kCoastline(0x5c, 0x9e, 0x9f);
 const QColor kBorder(0x5a, 0x64, 0x80);
 const QColor kLake(0x3a, 0x6e, 0xa5);
 const QColor kAirport(0x8a, 0x94, 0xa6);
@@ -113,11 +113,13 @@ void ScopeRenderer::paint(QPainter& painter, const ScopeScene& scene) {
             _background.setDevicePixelRatio(key.pixelRatio);
         }
         QPainter background(&_background);
-        // Ring labels give way to the legend.
+        // Ring labels give way to the legend and the airports.
         _placer.reset(size.toSize());
         layoutLegend(scene, metrics);
-        layoutRingLabels(scene, labelMetrics);
         collectAirports(scene);
+        for (const auto& airport : _airports)
+            _placer.occupy(QRectF(airport.first - QPointF(3.5, 3.5), QSizeF(7.0, 7.0)));
+        layoutRingLabels(scene, labelMetrics);
         background.fillRect(QRectF(QPointF(0, 0), size), kBackground);
         paintMap(background, scene);
         background.setFont(scene.labelFont);
@@ -208,10 +210,16 @@ void ScopeRenderer::layoutRingLabels(const ScopeScene& scene, const QFontMetrics
     for (double r : _ringRadii) {
         const QPointF at = origin + direction * (r * view.pixelsPerNm());
         const QString text = tr("%1 NM").arg(r);
-        const QRectF rect(at.x() + 3.0, at.y() - metrics.height() - 2.0,
-                          metrics.horizontalAdvance(text), metrics.height());
-        if (widget.contains(rect) && _placer.tryPlace(rect))
-            _ringLabels.emplace_back(rect, text);
+        // Above the ring to the right of the crossing, else to its left.
+        const double width = metrics.horizontalAdvance(text);
+        const double top = at.y() - metrics.height() - 2.0;
+        for (const double left : {at.x() + 3.0, at.x() - 3.0 - width}) {
+            const QRectF rect(left, top, width, metrics.height());
+            if (widget.contains(rect) && _placer.tryPlace(rect)) {
+                _ringLabels.emplace_back(rect, text);
+                break;
+            }
+        }
     }
 }
 
@@ -223,14 +231,16 @@ void ScopeRenderer::paintMap(QPainter& painter, const ScopeScene& scene) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setTransform(scene.viewport.transform());
-    // Lakes under borders under coastlines: the coast is the line the eye looks for.
+    // Lakes under borders under coastlines: the coast is the line the eye looks for, so it has
+    // the brightest colour. All are one-pixel cosmetic lines, which Qt draws several times
+    // faster than any wider pen.
     const struct {
         MapData::Layer layer;
         QPen pen;
     } layers[] = {
         {MapData::Lake, cosmeticPen(kLake)},
         {MapData::Border, cosmeticPen(kBorder, 1.0, Qt::DashLine)},
-        {MapData::Coastline, cosmeticPen(kCoastline, 1.2)},
+        {MapData::Coastline, cosmeticPen(kCoastline)},
     };
     for (const auto& layer : layers) {
         painter.setPen(layer.pen);
