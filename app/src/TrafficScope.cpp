@@ -27,7 +27,6 @@ constexpr double kFitMarginPx = 60.0;
 }  // namespace
 
 TrafficScope::TrafficScope(QWidget* parent) : QWidget(parent) {
-    setMouseTracking(false);
     setMinimumSize(200, 150);
     setCursor(Qt::OpenHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -81,6 +80,9 @@ ScopeViewport& TrafficScope::view() const {
 }
 
 void TrafficScope::setProjectionCentre(GeoPoint centre) {
+    const GeoPoint current = _projection.centre();
+    if (_projectionSet && current.lat == centre.lat && current.lon == centre.lon)
+        return;
     _projection = AzimuthalEquidistantProjection(centre);
     _projectionSet = true;
     _projectedMap = ProjectedMap(_map, _projection);
@@ -92,16 +94,16 @@ void TrafficScope::setProjectionCentre(GeoPoint centre) {
 void TrafficScope::setTargets(const std::vector<ADSBTarget>& targets, quint64 nowMs) {
     _rawTargets = targets;
     _nowMs = nowMs;
+    // Without a receiver position the first targets with a position set the projection
+    // centre and the view.
     GeoPoint middle;
-    if (!_projectionSet && !_receiverValid && targetsMiddle(&middle)) {
+    const bool firstSight = !_projectionSet && !_receiverValid && targetsMiddle(&middle);
+    if (firstSight)
         setProjectionCentre(middle);
-        _trails.update(_rawTargets, _nowMs, _projection);
-        rebuildTargets();
+    _trails.update(_rawTargets, _nowMs, _projection);
+    rebuildTargets();
+    if (firstSight)
         fitAllTargets();
-    } else {
-        _trails.update(_rawTargets, _nowMs, _projection);
-        rebuildTargets();
-    }
     update();
 }
 

@@ -60,6 +60,7 @@ private slots:
     void dragPans();
     void ringsNeedAReceiverPosition();
     void withoutReceiverTheScopeCentresOnTheTargets();
+    void targetsAcrossTheAntimeridianCentreOnIt();
     void fitAllShowsEveryTarget();
     void centreOnReceiverKeepsTheScale();
     void targetsOutsideTheViewAreNotDrawn();
@@ -274,6 +275,33 @@ void TestTrafficScope::withoutReceiverTheScopeCentresOnTheTargets() {
     QCOMPARE(scope.projectionCentre().lat, 48.0);
     QVERIFY(std::abs(scope.viewCentre().lat - 48.0) < 1e-9 &&
             std::abs(scope.viewCentre().lon - 2.0) < 1e-9);
+}
+
+// Over the Pacific the middle of the targets lies on the antimeridian, not at Greenwich, and
+// both targets are in view.
+void TestTrafficScope::targetsAcrossTheAntimeridianCentreOnIt() {
+    ADSBTracker tracker;
+    TargetSpec east;
+    east.address = 0xC81234;
+    east.time = ScopeTestScene::kStartMs;
+    east.position = true;
+    east.lat = -17.8;
+    east.lon = 179.0;
+    TargetSpec west = east;
+    west.address = 0xC81235;
+    west.lat = -18.2;
+    west.lon = -179.0;
+    TrafficScope scope;
+    scope.resize(600, 400);
+    scope.setTargets(feed(tracker, {east, west}), ScopeTestScene::kStartMs);
+    QVERIFY2(std::abs(std::abs(scope.projectionCentre().lon) - 180.0) < 0.01,
+             qPrintable(QString::number(scope.projectionCentre().lon)));
+    QVERIFY(std::abs(scope.projectionCentre().lat + 18.0) < 0.01);
+    const QPointF e = scope.widgetPosition(east.lat, east.lon);
+    const QPointF w = scope.widgetPosition(west.lat, west.lon);
+    QVERIFY(QRectF(scope.rect()).contains(e) && QRectF(scope.rect()).contains(w));
+    QVERIFY(e.x() < w.x());  // 179 E lies west of 179 W
+    QVERIFY(scope.visibleRadiusNm() < 300.0);
 }
 
 void TestTrafficScope::fitAllShowsEveryTarget() {
