@@ -27,6 +27,8 @@ struct TargetSpec {
     int32_t verticalRateFpm = 0;
     bool alert = false;
     bool spi = false;
+    bool groundStatus = false;  // a ground status is reported: onGround
+    bool onGround = false;
 };
 
 inline brannic::modes::ADSBTargetReport reportOf(const TargetSpec& s) {
@@ -60,6 +62,11 @@ inline brannic::modes::ADSBTargetReport reportOf(const TargetSpec& s) {
     if (s.verticalRate) {
         r.setVerticalRateBaro(s.verticalRateFpm);
         r.setVerticalRateBaroLastUpdate(s.time);
+    }
+    if (s.groundStatus) {
+        r.setGroundStatus(s.onGround);
+        r.setGroundStatusLastUpdate(s.time);
+        r.setGroundStatusLastChange(s.time);
     }
     r.setAlertStatus(s.alert);
     r.setAlertStatusValid(true);

@@ -33,6 +33,45 @@
     </message>
 </context>
 <context>
+    <name>AltitudeBands</name>
+    <message>
+        <source>Ground</source>
+        <translation>地面</translation>
+    </message>
+    <message>
+        <source>Below 2,000 ft</source>
+        <translation>2,000 英尺以下</translation>
+    </message>
+    <message>
+        <source>2,000 ft–FL100</source>
+        <translation>2,000 英尺–FL100</translation>
+    </message>
+    <message>
+        <source>FL100–FL200</source>
+        <translation>FL100–FL200</translation>
+    </message>
+    <message>
+        <source>FL200–FL300</source>
+        <translation>FL200–FL300</translation>
+    </message>
+    <message>
+        <source>FL300–FL400</source>
+        <translation>FL300–FL400</translation>
+    </message>
+    <message>
+        <source>FL400 and above</source>
+        <translation>FL400 及以上</translation>
+    </message>
+    <message>
+        <source>No altitude</source>
+        <translation>无高度</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>静默</translation>
+    </message>
+</context>
+<context>
     <name>AvrFramer</name>
     <message>
         <source>Corrupted AVR message received (header error): %1</source>
@@ -913,6 +952,29 @@ Do you want to start now?</source>
     </message>
 </context>
 <context>
+    <name>ScopeRenderer</name>
+    <message>
+        <source>No receiver position</source>
+        <translation>未设置接收机位置</translation>
+    </message>
+    <message>
+        <source>Rings every %1 NM</source>
+        <translation>距离圈间隔 %1 海里</translation>
+    </message>
+    <message>
+        <source>Rings off at this scale</source>
+        <translation>此比例下不显示距离圈</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>%1 NM</source>
+        <translation>%1 海里</translation>
+    </message>
+</context>
+<context>
     <name>SerialInput</name>
     <message>
         <source>Open async serial port: %1</source>
@@ -960,6 +1022,49 @@ Do you want to start now?</source>
     </message>
 </context>
 <context>
+    <name>TargetReportText</name>
+    <message>
+        <source>Address %1</source>
+        <translation>地址 %1</translation>
+    </message>
+    <message>
+        <source>Track number %1</source>
+        <translation>航迹号 %1</translation>
+    </message>
+    <message>
+        <source>Squawk %1</source>
+        <translation>应答码 %1</translation>
+    </message>
+    <message>
+        <source>Position %1 %2 (%3, %4)</source>
+        <translation>位置 %1 %2（%3, %4）</translation>
+    </message>
+    <message>
+        <source>On the ground</source>
+        <translation>在地面</translation>
+    </message>
+    <message>
+        <source>Altitude %1 ft</source>
+        <translation>高度 %1 英尺</translation>
+    </message>
+    <message>
+        <source>Ground speed %1 kt</source>
+        <translation>地速 %1 节</translation>
+    </message>
+    <message>
+        <source>Track %1°</source>
+        <translation>航迹角 %1°</translation>
+    </message>
+    <message>
+        <source>Vertical rate %1 ft/min</source>
+        <translation>垂直速率 %1 英尺/分钟</translation>
+    </message>
+    <message>
+        <source>Last reply %1</source>
+        <translation>最后应答 %1</translation>
+    </message>
+</context>
+<context>
     <name>TcpInput</name>
     <message>
         <source>TCP input has started.</source>
@@ -988,6 +1093,33 @@ Do you want to start now?</source>
     <message>
         <source>No data from TCP server %1:%2 for %3 s: reconnecting.</source>
         <translation>TCP 服务器 %1:%2 已 %3 秒无数据：正在重新连接。</translation>
+    </message>
+</context>
+<context>
+    <name>TrafficScope</name>
+    <message>
+        <source>Fit all targets</source>
+        <translation>显示全部目标</translation>
+    </message>
+    <message>
+        <source>Zoom and pan so that every target is in view</source>
+        <translation>缩放并平移视图，使所有目标可见</translation>
+    </message>
+    <message>
+        <source>Centre on receiver</source>
+        <translation>以接收机为中心</translation>
+    </message>
+    <message>
+        <source>Move the view to the receiver position</source>
+        <translation>将视图移到接收机位置</translation>
+    </message>
+    <message>
+        <source>No map data</source>
+        <translation>无地图数据</translation>
+    </message>
+    <message>
+        <source>No map data: %1</source>
+        <translation>无地图数据：%1</translation>
     </message>
 </context>
 <context>
