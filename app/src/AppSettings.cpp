@@ -42,6 +42,7 @@ const Key kKeys[] = {
     {"receiverPositionValid", &AppSettings::receiverPositionValid},
     {"receiverLatitude", &AppSettings::receiverLatitude},
     {"receiverLongitude", &AppSettings::receiverLongitude},
+    {"scopeTrailDuration", &AppSettings::scopeTrailDuration},
     {"trackerBaroAltituteChecking", &AppSettings::trackerBaroAltituteChecking},
     {"trackerBaroAltituteCheckingTime", &AppSettings::trackerBaroAltituteCheckingTime},
     {"trackerBaroAltituteMaxChange", &AppSettings::trackerBaroAltituteMaxChange},

@@ -44,6 +44,8 @@ struct AppSettings {
     bool receiverPositionValid = false;
     double receiverLatitude = 0.0;   // degrees, north positive
     double receiverLongitude = 0.0;  // degrees, east positive
+    // How far back the traffic scope draws each target's trail.
+    quint32 scopeTrailDuration = 180;  // s
 
     // Tracker.
     bool trackerBaroAltituteChecking = false;

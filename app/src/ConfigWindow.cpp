@@ -202,6 +202,7 @@ void ConfigWindow::fromSettings(const AppSettings& s) {
     ui->grpReceiverPosition->setChecked(s.receiverPositionValid);
     ui->spnReceiverLatitude->setValue(s.receiverLatitude);
     ui->spnReceiverLongitude->setValue(s.receiverLongitude);
+    ui->spnScopeTrailDuration->setValue(static_cast<int>(s.scopeTrailDuration));
 
     // Input.
     select(ui->cboInputProtocol, s.inputProtocol);
@@ -276,6 +277,7 @@ void ConfigWindow::toSettings(AppSettings& s) const {
     s.receiverPositionValid = ui->grpReceiverPosition->isChecked();
     s.receiverLatitude = ui->spnReceiverLatitude->value();
     s.receiverLongitude = ui->spnReceiverLongitude->value();
+    s.scopeTrailDuration = static_cast<quint32>(ui->spnScopeTrailDuration->value());
 
     // Input.
     s.inputProtocol = ui->cboInputProtocol->currentData().toInt();

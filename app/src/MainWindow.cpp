@@ -45,6 +45,7 @@
 #include "ModeSMessageModel.h"
 #include "ProcessingPipeline.h"
 #include "TargetListModel.h"
+#include "TrafficScope.h"
 
 using namespace brannic::modes;
 using brannic::avistore::LibAvistore;
@@ -105,7 +106,7 @@ MainWindow::MainWindow(const QString& configFile, const QString& logFilePath, QW
     viewActions = new QActionGroup(this);
     viewActions->setExclusive(true);
     for (QAction* a : {ui->actTargetListView, ui->actModeSMsgView, ui->actAsterixMsgView,
-                       ui->actTargetReportView}) {
+                       ui->actTargetReportView, ui->actTrafficScopeView}) {
         viewActions->addAction(a);
     }
     connect(viewActions, &QActionGroup::triggered, this, &MainWindow::changeView);
@@ -132,6 +133,26 @@ MainWindow::MainWindow(const QString& configFile, const QString& logFilePath, QW
         [this](const auto& f) { asterixListSizer->rowsAppended(f.sizingCountReached); });
     ui->tblTargetList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui->tblTargetList->verticalHeader()->setVisible(false);
+
+    // The scope and the target list select the same target. Neither side re-emits a
+    // selection made from the other, so the two cannot chase each other.
+    ui->menu_View->insertActions(ui->actLogWindow, {ui->scpTraffic->fitAllTargetsAction(),
+                                                    ui->scpTraffic->centreOnReceiverAction()});
+    ui->menu_View->insertSeparator(ui->actLogWindow);
+    connect(ui->scpTraffic, &TrafficScope::targetSelected, this, [this](quint32 address) {
+        const int row = targetListModel->rowOf(address);
+        if (row < 0) {
+            ui->tblTargetList->clearSelection();
+        } else {
+            ui->tblTargetList->selectRow(row);
+        }
+    });
+    connect(ui->tblTargetList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                ui->scpTraffic->selectTarget(current.isValid()
+                                                 ? targetListModel->addressAt(current.row())
+                                                 : 0);
+            });
 
     buildModeSHeader();
     ui->txtTargetReport->clear();
@@ -290,6 +311,10 @@ void MainWindow::applySettings() {
     asterixMessageModel->setLimits(settings.minDisplayMessages, settings.maxDisplayMessages);
     targetListModel->setOptions({settings.updatedFieldHighlightTime,
                                  settings.noUpdatedTargetWarningTime});
+    ui->scpTraffic->setReceiverPosition(settings.receiverPositionValid, settings.receiverLatitude,
+                                        settings.receiverLongitude);
+    ui->scpTraffic->setWarningTime(settings.noUpdatedTargetWarningTime);
+    ui->scpTraffic->setTrailDuration(static_cast<int>(settings.scopeTrailDuration));
 }
 
 void MainWindow::restoreWindowState() {
@@ -417,6 +442,8 @@ void MainWindow::changeView(QAction* action) {
         ui->swView->setCurrentWidget(ui->pgTargetListView);
     } else if (action == ui->actAsterixMsgView) {
         ui->swView->setCurrentWidget(ui->pgAsterixView);
+    } else if (action == ui->actTrafficScopeView) {
+        ui->swView->setCurrentWidget(ui->pgTrafficScope);
     }
 }
 
@@ -563,12 +590,14 @@ void MainWindow::updateTracker() {
     const quint64 now = static_cast<quint64>(QDateTime::currentMSecsSinceEpoch());
     const auto removed = tracker->killTargets(now - settings.noUpdatedTargetDeletionTime);
     targetListModel->removeTargets(removed);
-    if (targetListModel->refresh(tracker->allTargets(), now) > 0) {
+    const std::vector<ADSBTarget> targets = tracker->allTargets();
+    if (targetListModel->refresh(targets, now) > 0) {
         ui->tblTargetList->resizeColumnsToContents();
     }
+    ui->scpTraffic->setTargets(targets, now);
     // The aircraft table once in each new minute.
     if (databaseSchedule.due(now)) {
-        aircraftDatabase->update(tracker->allTargets());
+        aircraftDatabase->update(targets);
     }
 }
 

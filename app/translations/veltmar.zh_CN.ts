@@ -428,6 +428,10 @@
         <source>One and two bits</source>
         <translation>一位和两位</translation>
     </message>
+    <message>
+        <source>Traffic Scope Trail Length (sec)</source>
+        <translation>态势图航迹长度（秒）</translation>
+    </message>
 </context>
 <context>
     <name>FrameClock</name>
@@ -949,6 +953,18 @@ Do you want to start now?</source>
     <message>
         <source>POS REJ</source>
         <translation>拒绝位置</translation>
+    </message>
+    <message>
+        <source>Traffic Scope</source>
+        <translation>交通态势图</translation>
+    </message>
+    <message>
+        <source>Scope</source>
+        <translation>态势图</translation>
+    </message>
+    <message>
+        <source>The targets on a map around the receiver</source>
+        <translation>在接收机周围的地图上显示目标</translation>
     </message>
 </context>
 <context>

@@ -8,11 +8,14 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
 #include "AsterixLogCallback.h"
+#include "BeastFramer.h"
+#include "TrafficScope.h"
 #include "MainWindow.h"
 #include "ModalWatcher.h"
 #include "ui_MainWindow.h"
@@ -35,6 +38,8 @@ private slots:
     void startupLogWithoutDatabase();
     void configFileRoundTrip();
     void logFileMirrorsPanes();
+    void beastChunksBecomeRowsAndTargets();
+    void scopeAndListSelectTheSameTarget();
 
 private:
     QString configPath(const QString& name) const { return _dir.filePath(name); }
@@ -65,6 +70,8 @@ void TestMainWindow::actionTexts_data() {
     QTest::newRow("asterix") << "actAsterixMsgView" << "ASTERIX Message View" << "ASTERIX" << "ASTERIX Message View";
     QTest::newRow("report") << "actTargetReportView" << "Target Report View" << "Report"
                             << "Basestation Target Report View";
+    QTest::newRow("scope") << "actTrafficScopeView" << "Traffic Scope" << "Scope"
+                           << "The targets on a map around the receiver";
     // Shown as "Log & Message Window" in the menu (a single '&' would mark a mnemonic).
     QTest::newRow("log") << "actLogWindow" << "Log && Message Window" << "Log"
                          << "Toggle Log & Message Window";
@@ -92,7 +99,8 @@ void TestMainWindow::formWidgets() {
         "pgTargetListView", "tblTargetList", "pgAsterixView", "spAsterixMsgViewV",
         "tblAsterixMsgList", "spAsterixMsgViewH", "hexAsterixMsg", "txtAsterixMsg", "menuFile",
         "menu_View", "menuHelp", "mbMainMenu", "tbMain", "tbLogo", "statusbar", "dckLog",
-        "tabLog", "txtLogGeneral", "txtLogModeS", "txtLogAsterix", "actLogo", "actWebsite"};
+        "tabLog", "txtLogGeneral", "txtLogModeS", "txtLogAsterix", "actLogo", "actWebsite",
+        "pgTrafficScope", "scpTraffic"};
     for (const char* name : names) {
         QVERIFY2(w.findChild<QObject*>(QLatin1String(name)), name);
     }
@@ -190,6 +198,7 @@ void TestMainWindow::changeView() {
         {ui->actModeSMsgView, ui->pgModeSMsgView},
         {ui->actTargetReportView, ui->pgTargetReportView},
         {ui->actAsterixMsgView, ui->pgAsterixView},
+        {ui->actTrafficScopeView, ui->pgTrafficScope},
         {ui->actTargetListView, ui->pgTargetListView}};
     for (const auto& p : pages) {
         p.first->trigger();
@@ -310,6 +319,70 @@ void TestMainWindow::logFileMirrorsPanes() {
     QVERIFY(text.contains(QStringLiteral("][General]Veltmar initilizing...\n")));
     QVERIFY(text.contains(QStringLiteral("][Mode-S]a mode s line\n")));
     QVERIFY(text.contains(QStringLiteral("][ASTERIX][INFO    ]an asterix line\n")));
+}
+
+namespace {
+
+// Squitters of 406B90 from its recording: identification, then an even and an odd airborne
+// position, as Beast frames with a 12 MHz counter stamp and a signal level.
+QByteArray beastStream() {
+    const char* const replies[] = {"8D406B902015A678D4D220AA4BDA", "8D406B9058B975870B738754F480",
+                                   "8D406B9058B98218DD7D364566EF"};
+    QByteArray stream;
+    const unsigned char stamp[6] = {0, 0, 0, 0x1a, 0x2b, 0x3c};
+    for (const char* hex : replies) {
+        stream += BeastFramer::encode('3', stamp, 200, QByteArray::fromHex(hex));
+    }
+    return stream;
+}
+
+QString beastIni(const QString& path) {
+    QSettings store(path, QSettings::IniFormat);
+    store.setValue(QStringLiteral("inputProtocol"), 2);
+    store.setValue(QStringLiteral("inputFormat"), 1);
+    store.setValue(QStringLiteral("inputPlaybackMode"), true);
+    return path;
+}
+
+}  // namespace
+
+void TestMainWindow::beastChunksBecomeRowsAndTargets() {
+    MainWindow w(beastIni(configPath(QStringLiteral("beast.ini"))));
+    const quint64 now = static_cast<quint64>(QDateTime::currentMSecsSinceEpoch());
+    const QByteArray stream = beastStream();
+    // Cut anywhere, the stream gives the same three rows.
+    w.dispatchChunk(stream.left(17), now);
+    w.dispatchChunk(stream.mid(17), now + 1);
+    QTRY_COMPARE(w.form()->tblModeSMsgList->model()->rowCount(), 3);
+    QCOMPARE(w.decodedReplies(), 3u);
+    w.updateTracker();
+    QAbstractItemModel* targets = w.form()->tblTargetList->model();
+    QCOMPARE(targets->rowCount(), 1);
+    QCOMPARE(targets->index(0, 2).data().toString(), QStringLiteral("406B90"));
+    QCOMPARE(targets->index(0, 6).data().toString(), QStringLiteral("EZY85MH "));
+    QVERIFY(targets->index(0, 8).data().toString().startsWith(QStringLiteral("51.")));
+}
+
+void TestMainWindow::scopeAndListSelectTheSameTarget() {
+    MainWindow w(beastIni(configPath(QStringLiteral("select.ini"))));
+    w.dispatchChunk(beastStream(), static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
+    w.updateTracker();
+    QTableView* list = w.form()->tblTargetList;
+    TrafficScope* scope = w.form()->scpTraffic;
+    QCOMPARE(list->model()->rowCount(), 1);
+    // A click on the scope selects the row...
+    emit scope->targetSelected(0x406B90);
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(list->selectionModel()->selectedRows().first().row(), 0);
+    // ...a click on empty map clears it...
+    emit scope->targetSelected(0);
+    QVERIFY(list->selectionModel()->selectedRows().isEmpty());
+    // ...and choosing the row marks the target on the scope, through refreshes.
+    list->selectRow(0);
+    QCOMPARE(scope->selectedTarget(), 0x406B90u);
+    w.updateTracker();
+    QCOMPARE(scope->selectedTarget(), 0x406B90u);
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)

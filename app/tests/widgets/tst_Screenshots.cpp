@@ -28,6 +28,7 @@
 #include "ui_AboutWindow.h"
 #include "ui_ConfigWindow.h"
 #include "ui_MainWindow.h"
+#include "TrafficScope.h"
 #include <QPlainTextEdit>
 
 namespace {
@@ -229,12 +230,20 @@ void TestScreenshots::demonstrationScene() {
         store.setValue(QStringLiteral("receiverPositionValid"), true);
         store.setValue(QStringLiteral("receiverLatitude"), 50.0333);
         store.setValue(QStringLiteral("receiverLongitude"), 8.5706);
+        // The measures of the demonstration configuration: aircraft on the ground are placed.
+        store.setValue(QStringLiteral("trackerLocalDecoding"), true);
+        store.setValue(QStringLiteral("trackerAirborneSpeedLimit"), 1000);
+        store.setValue(QStringLiteral("trackerSurfaceSpeedLimit"), 80);
+        store.setValue(QStringLiteral("trackerMaximumRange"), 250);
+        store.setValue(QStringLiteral("trackerNewTargetsErrorFree"), true);
     }
     // The test program does not stand beside the aviation database: load it as the program
     // does from its own folder.
     brannic::avistore::LibAvistore::instance().loadFromSQLite(
         QFileInfo(QStringLiteral(VELTMAR_BIN_DIR "/avistore.db")));
     MainWindow w(ini);
+    // Likewise the world map the build writes beside the program.
+    QVERIFY(w.form()->scpTraffic->loadMap(QStringLiteral(VELTMAR_BIN_DIR "/veltmar-map.dat")));
     w.resize(1400, 860);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -262,6 +271,22 @@ void TestScreenshots::demonstrationScene() {
         p.first->trigger();
         QTest::qWait(300);
         save(&w, QLatin1String(p.second));
+    }
+    // The scope at three zoom levels: the whole scene, the terminal area, the airport.
+    w.form()->actTrafficScopeView->trigger();
+    TrafficScope* scope = w.form()->scpTraffic;
+    const struct {
+        double radiusNm;
+        int rings;
+        const char* name;
+    } zooms[] = {{180, 50, "demo-scope-wide"}, {70, 25, "demo-scope-medium"}, {20, 10, "demo-scope-close"}};
+    for (const auto& z : zooms) {
+        scope->centreOnReceiver();
+        scope->setPixelsPerNm(qMin(scope->width(), scope->height()) / 2.0 / z.radiusNm);
+        QTest::qWait(300);
+        QCOMPARE(scope->ringSpacingNm(), z.rings);
+        QVERIFY(scope->drawnTargetCount() > 0);
+        save(&w, QLatin1String(z.name));
     }
     QVERIFY(w.form()->tblModeSMsgList->model()->rowCount() > 50);
     QVERIFY(w.form()->txtAsterixMsg->toPlainText().contains(
