@@ -47,7 +47,9 @@ RecordingReader::Format RecordingReader::detect(const QByteArray& head) {
     }
     if (first == '*' || first == ':' || first == '@' || first == '?')
         return Format::Avr;
-    return Format::Csv;
+    // Text is CSV; anything else is binary, read as Beast after whatever precedes a frame.
+    const unsigned char c = static_cast<unsigned char>(first);
+    return c >= 0x20 && c < 0x7f ? Format::Csv : Format::Beast;
 }
 
 QString RecordingReader::formatName(Format format) {

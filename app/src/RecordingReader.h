@@ -33,7 +33,7 @@ struct RecordedReply {
 //    empty lines, lines starting with '#' and a first line that is not a record are skipped.
 //
 // The format is told from the first bytes: 0x1a 'T' is ours, 0x1a anything else Beast, '*',
-// ':', '@' or '?' AVR, anything else CSV. Malformed pieces are counted (errors()) and skipped.
+// ':', '@' or '?' AVR, other text CSV, other binary Beast. Malformed pieces are counted (errors()) and skipped.
 class RecordingReader {
 public:
     enum class Format { None, Veltmar, Beast, Avr, Csv };

@@ -37,7 +37,7 @@ TEST(BeastOutput, FramesAreEscapedAndCarryStampAndSignal) {
     f.hasSignal = true;
     f.signal = 0x1A;
     const QByteArray bytes = BeastOutput::encode(f);
-    EXPECT_EQ(bytes, hex("1a 33 1a1a 00 00 1a1a 1a1a 1a1a 01 1a1a"
+    EXPECT_EQ(bytes, hex("1a 33 1a1a 00 00 1a1a 1a1a 01 1a1a"
                          "8d 1a1a 6b 90 20 15 a6 78 d4 d2 20 aa 4b 1a1a"));
     const std::vector<ModeSFrame> back = readBack(bytes);
     ASSERT_EQ(back.size(), 1u);
