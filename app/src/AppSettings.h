@@ -89,6 +89,16 @@ struct AppSettings {
     QHostAddress csvUdpAddress{QStringLiteral("127.0.0.1")};
     quint16 csvUdpPort = 5555;
 
+    // Network outputs: TCP servers that clients connect to, off by default and listening on
+    // loopback only (0.0.0.0 to serve other machines too). BaseStation (SBS-1) text lines and
+    // Mode-S Beast binary frames, on their customary ports.
+    bool baseStationOutput = false;
+    QHostAddress baseStationOutputAddress{QStringLiteral("127.0.0.1")};
+    quint16 baseStationOutputPort = 30003;
+    bool beastOutput = false;
+    QHostAddress beastOutputAddress{QStringLiteral("127.0.0.1")};
+    quint16 beastOutputPort = 30005;
+
     // Aircraft database.
     bool enableAircraftDatabase = false;
     bool updateAicraftData = true;

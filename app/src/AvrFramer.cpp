@@ -97,6 +97,7 @@ void AvrFramer::readLine(const QByteArray& line, quint64 receiveTimeMs,
     }
     ModeSFrame frame;
     frame.reply = bytes.mid(stampBytes);
+    frame.receiveTime = receiveTimeMs;
     const int length = frame.reply.size();
     if (length != 2 && length != 7 && length != 14) {
         logCorrupted(Fault::Length, line);

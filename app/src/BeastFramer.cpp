@@ -80,6 +80,9 @@ void BeastFramer::feed(const QByteArray& chunk, quint64 receiveTimeMs, const Mod
         frame.hasSignal = true;
         frame.signal = body[6];
         frame.reply = QByteArray(reinterpret_cast<const char*>(body + 7), need - 7);
+        for (int b = 0; b < 6; ++b)
+            frame.stamp = (frame.stamp << 8) | body[b];
+        frame.receiveTime = receiveTimeMs;
         sink(frame);
     }
     _buffer.remove(0, pos);

@@ -51,6 +51,7 @@ const PageEntry kPages[] = {
     {QT_TRANSLATE_NOOP("ConfigWindow", "ASTERIX"), ":/resource/icons/common/logo-eurocontrol.svg"},
     {QT_TRANSLATE_NOOP("ConfigWindow", "CSV"), ":/resource/icons/file-types/csv.svg"},
     {QT_TRANSLATE_NOOP("ConfigWindow", "Storage"), ":/resource/icons/icons8-flat-color/database.svg"},
+    {QT_TRANSLATE_NOOP("ConfigWindow", "Network"), ":/resource/icons/icons8-flat-color/globe.svg"},
 };
 
 template <std::size_t N>
@@ -110,7 +111,8 @@ ConfigWindow::ConfigWindow(QWidget* parent) : QDialog(parent), ui(new Ui::Config
 
     const QRegularExpression ipv4(QString::fromLatin1(kIpv4Pattern));
     for (QLineEdit* edit : {ui->edtInputTcpServerAddress, ui->edtAsterixUdpAddr1,
-                            ui->edtAsterixUdpAddr2, ui->edtOutputCsvUdpAddr}) {
+                            ui->edtAsterixUdpAddr2, ui->edtOutputCsvUdpAddr,
+                            ui->edtBaseStationOutputAddr, ui->edtBeastOutputAddr}) {
         edit->setValidator(new QRegularExpressionValidator(ipv4, edit));
     }
 
@@ -164,7 +166,7 @@ void ConfigWindow::changeSettingsPage(QListWidgetItem* current, QListWidgetItem*
         return;
     }
     static const char* const pages[] = {"pgDisplay", "pgInput", "pgTracker",
-                                        "pgAsterix", "pgCsv", "pgStorage"};
+                                        "pgAsterix", "pgCsv", "pgStorage", "pgNetwork"};
     const int index = current->type() - GENERAL;
     if (index >= 0 && index < static_cast<int>(std::size(pages))) {
         if (QWidget* page = ui->swSettings->findChild<QWidget*>(QLatin1String(pages[index]))) {
@@ -267,6 +269,14 @@ void ConfigWindow::fromSettings(const AppSettings& s) {
     ui->grpDatabase->setChecked(s.enableAircraftDatabase);
     ui->chkUpdateAircraftData->setChecked(s.updateAicraftData);
     ui->edtDatabaseFile->setText(s.aircraftDatabaseFile);
+
+    // Network.
+    ui->grpBaseStationOutput->setChecked(s.baseStationOutput);
+    ui->edtBaseStationOutputAddr->setText(s.baseStationOutputAddress.toString());
+    ui->spnBaseStationOutputPort->setValue(s.baseStationOutputPort);
+    ui->grpBeastOutput->setChecked(s.beastOutput);
+    ui->edtBeastOutputAddr->setText(s.beastOutputAddress.toString());
+    ui->spnBeastOutputPort->setValue(s.beastOutputPort);
 }
 
 void ConfigWindow::toSettings(AppSettings& s) const {
@@ -337,4 +347,12 @@ void ConfigWindow::toSettings(AppSettings& s) const {
     s.enableAircraftDatabase = ui->grpDatabase->isChecked();
     s.updateAicraftData = ui->chkUpdateAircraftData->isChecked();
     s.aircraftDatabaseFile = ui->edtDatabaseFile->text();
+
+    // Network.
+    s.baseStationOutput = ui->grpBaseStationOutput->isChecked();
+    s.baseStationOutputAddress = QHostAddress(ui->edtBaseStationOutputAddr->text());
+    s.baseStationOutputPort = static_cast<quint16>(ui->spnBaseStationOutputPort->value());
+    s.beastOutput = ui->grpBeastOutput->isChecked();
+    s.beastOutputAddress = QHostAddress(ui->edtBeastOutputAddr->text());
+    s.beastOutputPort = static_cast<quint16>(ui->spnBeastOutputPort->value());
 }

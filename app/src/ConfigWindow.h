@@ -11,14 +11,14 @@ namespace Ui {
 class ConfigWindow;
 }
 
-// The modal settings dialog: six pages chosen from a list (General, Input, Tracker, ASTERIX,
-// CSV, Storage). fromSettings() fills every widget; toSettings() reads them back with the
+// The modal settings dialog: seven pages chosen from a list (General, Input, Tracker, ASTERIX,
+// CSV, Storage, Network). fromSettings() fills every widget; toSettings() reads them back with the
 // conversions between the seconds shown and the milliseconds stored.
 class ConfigWindow : public QDialog {
     Q_OBJECT
 public:
     // Page list entries carry these item types.
-    enum Page { GENERAL = 1, INPUT, TRACKER, ASTERIX, CSV, STORAGE };
+    enum Page { GENERAL = 1, INPUT, TRACKER, ASTERIX, CSV, STORAGE, NETWORK };
 
     explicit ConfigWindow(QWidget* parent = nullptr);
     ~ConfigWindow() override;

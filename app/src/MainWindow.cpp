@@ -11,16 +11,21 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QFileDialog>
+#include <QSignalBlocker>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <asterix/asterix.h>
 #include <avistore/LibAvistore.h>
 #include <modes/ADSBServiceStatus.h>
+#include <modes/ADSBTarget.h>
 #include <modes/ADSBTargetReport.h>
 #include <modes/ADSBTracker.h>
 #include <modes/ADSBTrackerSettings.h>
@@ -32,7 +37,11 @@
 #include "AboutWindow.h"
 #include "AsterixBlockText.h"
 #include "AsterixOutput.h"
+#include "BaseStationOutput.h"
+#include "BeastOutput.h"
 #include "CsvOutput.h"
+#include "ReplaySource.h"
+#include "SessionRecorder.h"
 #include "SerialInput.h"
 #include "TcpInput.h"
 #include "UdpInput.h"
@@ -73,9 +82,11 @@ MainWindow::MainWindow(const QString& configFile, const QString& logFilePath, QW
     udpInput = new UdpInput(this);
     tcpInput = new TcpInput(this);
     serialInput = new SerialInput(this);
+    replaySource = new ReplaySource(this);
     for (InputSource* source : {static_cast<InputSource*>(udpInput),
                                 static_cast<InputSource*>(tcpInput),
-                                static_cast<InputSource*>(serialInput)}) {
+                                static_cast<InputSource*>(serialInput),
+                                static_cast<InputSource*>(replaySource)}) {
         connect(source, &InputSource::chunkReceived, this, &MainWindow::dispatchChunk);
         connect(source, &InputSource::logMessage, this, &MainWindow::logGeneral);
         connect(source, &InputSource::statusMessage, this, &MainWindow::showStatus);
@@ -120,6 +131,28 @@ MainWindow::MainWindow(const QString& configFile, const QString& logFilePath, QW
     connect(ui->actLogo, &QAction::triggered, this, &MainWindow::showAbout);
     connect(ui->actAbout, &QAction::triggered, this, &MainWindow::showAbout);
     connect(ui->actWebsite, &QAction::triggered, this, &MainWindow::openWebsite);
+    connect(ui->actOpenRecording, &QAction::triggered, this, &MainWindow::openRecording);
+    connect(ui->actRecord, &QAction::triggered, this, &MainWindow::toggleRecording);
+    replaySpeeds = new QActionGroup(this);
+    replaySpeeds->setExclusive(true);
+    for (QAction* a : {ui->actReplaySpeed1, ui->actReplaySpeed10, ui->actReplaySpeedMax}) {
+        replaySpeeds->addAction(a);
+    }
+    connect(replaySpeeds, &QActionGroup::triggered, this, &MainWindow::setReplaySpeed);
+    connect(ui->actReplayPause, &QAction::toggled, replaySource, &ReplaySource::setPaused);
+    connect(replaySource, &ReplaySource::frameReplayed, this,
+            [this](const ModeSFrame& frame) { processModeSReply(frame); });
+    recordLabel = new QLabel(this);
+    recordLabel->setObjectName(QStringLiteral("lblRecordStatus"));
+    recordLabel->hide();
+    replayLabel = new QLabel(this);
+    replayLabel->setObjectName(QStringLiteral("lblReplayStatus"));
+    replayLabel->hide();
+    ui->statusbar->addPermanentWidget(replayLabel);
+    ui->statusbar->addPermanentWidget(recordLabel);
+    sessionStatusTimer.setInterval(500);
+    connect(&sessionStatusTimer, &QTimer::timeout, this, &MainWindow::updateSessionStatus);
+    sessionStatusTimer.start();
 
     ui->tblModeSMsgList->setModel(modeSMessageModel);
     ui->tblTargetList->setModel(targetListModel);
@@ -197,6 +230,15 @@ MainWindow::MainWindow(const QString& configFile, const QString& logFilePath, QW
     // The ASTERIX encoder and packer (inside the ASTERIX output) and the CSV output.
     asterixOutput = new AsterixOutput(this);
     csvOutput = new CsvOutput(this);
+    beastOutput = new BeastOutput(this);
+    baseStationOutput = new BaseStationOutput(this);
+    recorder = new SessionRecorder(this);
+    pipeline->setTrackedReplyObserver([this](const ModeSMessage& message, const ADSBTarget& target) {
+        if (baseStationOutput->isListening()) {
+            baseStationOutput->sendReply(
+                message, target, static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
+        }
+    });
     asterixBlockText = std::make_unique<AsterixBlockText>();
     const auto report = [this](const QString& text, bool showInStatusBar) {
         logGeneral(text);
@@ -206,6 +248,9 @@ MainWindow::MainWindow(const QString& configFile, const QString& logFilePath, QW
     };
     connect(asterixOutput, &AsterixOutput::message, this, report);
     connect(csvOutput, &CsvOutput::message, this, report);
+    connect(beastOutput, &StreamServer::message, this, report);
+    connect(baseStationOutput, &StreamServer::message, this, report);
+    connect(recorder, &SessionRecorder::message, this, report);
     connect(asterixOutput, &AsterixOutput::blockProduced, this,
             [this](const DataBlock& block, quint64 sequence) {
                 showAsterixBlock(QByteArray::fromStdString(block.constData()), block.category(),
@@ -465,6 +510,10 @@ void MainWindow::startInput() {
             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
+    beginProcessing(currentSource());
+}
+
+void MainWindow::beginProcessing(InputSource* source) {
     pipeline->resetSequence();
     configureSources();
     databaseOpen = aircraftDatabase->open();
@@ -472,9 +521,17 @@ void MainWindow::startInput() {
     buildModeSHeader();
     buildTargetHeader();
     ui->actOption->setEnabled(false);
-    if (InputSource* source = currentSource()) {
+    // The network servers first, so that clients see the first replies.
+    if (settings.baseStationOutput) {
+        baseStationOutput->listen(settings.baseStationOutputAddress, settings.baseStationOutputPort);
+    }
+    if (settings.beastOutput) {
+        beastOutput->listen(settings.beastOutputAddress, settings.beastOutputPort);
+    }
+    if (source) {
         beastFramer.sourceStarted();
         avrFramer.sourceStarted();
+        activeSource = source;
         source->start();
     } else {
         logGeneral(tr("Undefined or unsupported protocol (%1).").arg(settings.inputProtocol));
@@ -495,10 +552,13 @@ void MainWindow::startInput() {
         csvOutput->start({settings.csvUdpOutput, settings.csvUdpAddress, settings.csvUdpPort});
         csvTimer.start(static_cast<int>(settings.csvTargetReportsPeriod));
     }
+    updateSessionStatus();
 }
 
 void MainWindow::stopInput() {
-    if (InputSource* source = currentSource()) {
+    InputSource* source = activeSource ? activeSource : currentSource();
+    activeSource = nullptr;
+    if (source) {
         source->stop();
     } else {
         logGeneral(tr("Undefined or unsupported protocol (%1).").arg(settings.inputProtocol));
@@ -507,6 +567,8 @@ void MainWindow::stopInput() {
     asterixOutput->stop();
     csvTimer.stop();
     csvOutput->stop();
+    baseStationOutput->close();
+    beastOutput->close();
     trackerTimer.stop();
     if (settings.enableAircraftDatabase) {
         aircraftDatabase->close();
@@ -565,6 +627,11 @@ void MainWindow::dispatchChunk(const QByteArray& bytes, quint64 receiveTime) {
 }
 
 bool MainWindow::processModeSReply(const ModeSFrame& frame) {
+    // Every reply as it came, decodable or not: to the recording and the Beast clients.
+    recorder->record(frame);
+    if (beastOutput->isListening()) {
+        beastOutput->sendFrame(frame);
+    }
     ModeSRow row;
     if (!pipeline->processModeSReply(frame.reply, frame.timeStamp, frame.hasSignal, frame.signal,
                                      row)) {
@@ -649,4 +716,101 @@ void MainWindow::showAbout() {
     aboutWindow->refresh();
     aboutWindow->show();
     aboutWindow->raise();
+}
+
+bool MainWindow::startReplay(const QString& path) {
+    if (isRunning() || activeSource) {
+        stopInput();
+    }
+    replaySource->setFile(path);
+    setReplaySpeed(replaySpeeds->checkedAction());
+    replaySource->setPaused(ui->actReplayPause->isChecked());
+    beginProcessing(replaySource);
+    return replaySource->isActive();
+}
+
+void MainWindow::setReplaySpeed(QAction* action) {
+    if (action == ui->actReplaySpeed10) {
+        replaySource->setSpeed(10);
+    } else if (action == ui->actReplaySpeedMax) {
+        replaySource->setSpeed(0);
+    } else {
+        replaySource->setSpeed(1);
+    }
+    updateSessionStatus();
+}
+
+void MainWindow::openRecording() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open Recording"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        tr("Recordings (*.beast *.bin *.avr *.txt *.csv);;All Files (*)"));
+    if (!path.isEmpty()) {
+        startReplay(path);
+    }
+}
+
+bool MainWindow::startRecording(const QString& path) {
+    const bool ok = recorder->start(path);
+    const QSignalBlocker block(ui->actRecord);
+    ui->actRecord->setChecked(ok);
+    updateSessionStatus();
+    return ok;
+}
+
+void MainWindow::stopRecording() {
+    recorder->stop();
+    const QSignalBlocker block(ui->actRecord);
+    ui->actRecord->setChecked(false);
+    updateSessionStatus();
+}
+
+void MainWindow::toggleRecording(bool checked) {
+    if (!checked) {
+        stopRecording();
+        return;
+    }
+    const QString start =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("veltmar-%1.beast")
+                          .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"))));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Record"), start, tr("Veltmar Recordings (*.beast);;All Files (*)"));
+    if (path.isEmpty()) {
+        const QSignalBlocker block(ui->actRecord);
+        ui->actRecord->setChecked(false);
+        return;
+    }
+    startRecording(path);
+}
+
+void MainWindow::updateSessionStatus() {
+    if (recorder->isRecording()) {
+        recorder->flush();
+        recordLabel->setText(tr("Recording %1: %2")
+                                 .arg(QFileInfo(recorder->path()).fileName(),
+                                      QLocale().formattedDataSize(static_cast<qint64>(recorder->size()))));
+        recordLabel->show();
+    } else {
+        recordLabel->hide();
+    }
+    if (replaySource->isActive()) {
+        QString speed = tr("as fast as possible");
+        if (replaySource->speed() > 0) {
+            speed = tr("%1x").arg(replaySource->speed());
+        }
+        const QString time = replaySource->recordingTimeText();
+        QString text;
+        if (replaySource->isFinished()) {
+            text = tr("Replay finished: %1").arg(time);
+        } else if (replaySource->isPaused()) {
+            text = tr("Replay paused: %1").arg(time);
+        } else {
+            text = tr("Replay (%1): %2").arg(speed, time);
+        }
+        replayLabel->setText(text);
+        replayLabel->show();
+    } else {
+        replayLabel->hide();
+    }
 }

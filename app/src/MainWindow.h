@@ -22,7 +22,12 @@ class QSettings;
 class AboutWindow;
 class AsterixBlockText;
 class AsterixOutput;
+class BaseStationOutput;
+class BeastOutput;
 class CsvOutput;
+class QLabel;
+class ReplaySource;
+class SessionRecorder;
 class InputSource;
 class SerialInput;
 class TcpInput;
@@ -81,6 +86,22 @@ public:
     // file cannot be opened for appending.
     bool setLogFile(const QString& path);
 
+    // The network outputs, the recorder and the replay, for tests.
+    BeastOutput* beastServer() const { return beastOutput; }
+    BaseStationOutput* baseStationServer() const { return baseStationOutput; }
+    SessionRecorder* sessionRecorder() const { return recorder; }
+    ReplaySource* replay() const { return replaySource; }
+    // The status bar's recording and replay fields.
+    QLabel* recordingStatus() const { return recordLabel; }
+    QLabel* replayStatus() const { return replayLabel; }
+
+    // Starts processing with `path` replayed as the input (stopping what runs); false when the
+    // recording cannot be opened.
+    bool startReplay(const QString& path);
+    // Records into `path` (the "Record..." action checked); false when the file cannot be made.
+    bool startRecording(const QString& path);
+    void stopRecording();
+
 public slots:
     void startInput();
     void stopInput();
@@ -94,6 +115,12 @@ public slots:
     void showConfigWindow();
     void openWebsite();
     void showAbout();
+    // "Open Recording...": asks for a file and replays it.
+    void openRecording();
+    // "Record...": checked asks for a file and records into it, unchecked stops recording.
+    void toggleRecording(bool checked);
+    // The status bar's recording size and replay time.
+    void updateSessionStatus();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,6 +139,9 @@ private:
     void buildTargetHeader();
     void setRunning(bool running);
     InputSource* currentSource();
+    // Everything startInput does once its checks have passed, with `source` as the input.
+    void beginProcessing(InputSource* source);
+    void setReplaySpeed(QAction* action);
     void configureSources();
     bool processModeSReply(const ModeSFrame& frame);
     void showAsterixBlock(const QByteArray& bytes, int category, quint64 timeStamp,
@@ -152,6 +182,15 @@ private:
     MinuteSchedule databaseSchedule;
     AsterixOutput* asterixOutput;
     CsvOutput* csvOutput;
+    BeastOutput* beastOutput;
+    BaseStationOutput* baseStationOutput;
+    SessionRecorder* recorder;
+    ReplaySource* replaySource;
+    InputSource* activeSource = nullptr;  // the source started by the last start
+    QActionGroup* replaySpeeds;
+    QLabel* recordLabel;
+    QLabel* replayLabel;
+    QTimer sessionStatusTimer;
     std::unique_ptr<AsterixBlockText> asterixBlockText;
     QTimer trackerTimer;
     QTimer asterixTimer;

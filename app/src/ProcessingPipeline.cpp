@@ -1,5 +1,6 @@
 #include "ProcessingPipeline.h"
 
+#include <modes/ADSBTarget.h>
 #include <modes/ADSBTracker.h>
 #include <modes/DF17Message.h>
 #include <modes/ModeSDecoder.h>
@@ -23,7 +24,10 @@ bool ProcessingPipeline::processModeSReply(const QByteArray& reply, quint64 time
     if (hasSignal) {
         message->setSignalAmplitude(signal);
     }
-    _tracker.procModeSMsg(message.get());
+    const ADSBTarget* target = _tracker.procModeSMsg(message.get());
+    if (target && _observer) {
+        _observer(*message, *target);
+    }
     std::unique_ptr<ADSBMessage> adsb;
     // Only DF17 proper: DF18 and DF19 squitters are listed without their ME text.
     const auto* df17 = dynamic_cast<const DF17Message*>(message.get());

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 
+#include <functional>
 #include <vector>
 
 #include <modes/ADSBTargetReport.h>
@@ -11,8 +12,10 @@
 
 namespace brannic {
 namespace modes {
+class ADSBTarget;
 class ADSBTracker;
 class ModeSDecoder;
+class ModeSMessage;
 }  // namespace modes
 }  // namespace brannic
 
@@ -24,6 +27,12 @@ class ModeSDecoder;
 class ProcessingPipeline {
 public:
     ProcessingPipeline(brannic::modes::ModeSDecoder& decoder, brannic::modes::ADSBTracker& tracker);
+
+    // Told of every decoded reply the tracker took, with the target as the reply left it
+    // (the BaseStation output). Called before the reply becomes a row.
+    using TrackedReplyObserver = std::function<void(const brannic::modes::ModeSMessage& message,
+                                                    const brannic::modes::ADSBTarget& target)>;
+    void setTrackedReplyObserver(TrackedReplyObserver observer) { _observer = std::move(observer); }
 
     // Replies decoded since the last start.
     quint32 sequence() const { return _sequence; }
@@ -49,6 +58,7 @@ public:
 private:
     brannic::modes::ModeSDecoder& _decoder;
     brannic::modes::ADSBTracker& _tracker;
+    TrackedReplyObserver _observer;
     quint32 _sequence = 0;
     quint64 _decodedTotal = 0;
 };

@@ -34,6 +34,13 @@ TEST_F(AppSettingsTest, FreshStoreGivesTheDefaults) {
     EXPECT_EQ(s.highlightAddress, 0xAE0000u);
     EXPECT_FALSE(s.receiverPositionValid);
     EXPECT_FALSE(s.inputTcpAutoReconnect);
+    // The network outputs: off, on loopback, on their customary ports.
+    EXPECT_FALSE(s.baseStationOutput);
+    EXPECT_EQ(s.baseStationOutputAddress, QHostAddress(QHostAddress::LocalHost));
+    EXPECT_EQ(s.baseStationOutputPort, 30003);
+    EXPECT_FALSE(s.beastOutput);
+    EXPECT_EQ(s.beastOutputAddress, QHostAddress(QHostAddress::LocalHost));
+    EXPECT_EQ(s.beastOutputPort, 30005);
 }
 
 TEST_F(AppSettingsTest, SavesEveryKeyWithItsHistoricalSpelling) {
@@ -54,11 +61,16 @@ TEST_F(AppSettingsTest, SavesEveryKeyWithItsHistoricalSpelling) {
           "asterixUdpChannel2", "asterixUdpMcastInterface1", "asterixUdpMcastInterface2",
           "asterixUdpAddress1", "asterixUdpAddress2", "asterixUdpPort1", "asterixUdpPort2",
           "csvTargetReportsOutput", "csvTargetReportsPeriod", "csvUdpOutput", "csvUdpAddress",
-          "csvUdpPort", "enableAircraftDatabase", "updateAicraftData", "aircraftDatabaseFile"}) {
+          "csvUdpPort", "baseStationOutput", "baseStationOutputAddress", "baseStationOutputPort",
+          "beastOutput", "beastOutputAddress", "beastOutputPort", "enableAircraftDatabase",
+          "updateAicraftData", "aircraftDatabaseFile"}) {
         EXPECT_TRUE(keys.contains(QLatin1String(key))) << key;
     }
     EXPECT_EQ(store.value(QStringLiteral("asterixUdpAddress1")).toString(), QStringLiteral("224.0.0.1"));
     EXPECT_EQ(store.value(QStringLiteral("asterixUdpMcastInterface1")).toInt(), 0);
+    EXPECT_EQ(store.value(QStringLiteral("baseStationOutputAddress")).toString(),
+              QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(store.value(QStringLiteral("beastOutputPort")).toInt(), 30005);
 }
 
 TEST_F(AppSettingsTest, StoredTextsAreConvertedByTheFieldType) {

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -20,7 +20,7 @@
         <translation>致谢</translation>
     </message>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Built with&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt 5 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;RapidJSON (MIT)&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Data&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Made with Natural Earth: coastlines, borders, lakes and airports (public domain).&lt;/li&gt;&lt;li&gt;Countries: ISO 3166-1 from Debian's iso-codes (LGPL-2.1-or-later).&lt;/li&gt;&lt;li&gt;ICAO 24-bit address allocations: ICAO Annex 10, Volume III.&lt;/li&gt;&lt;li&gt;Aircraft: a public aircraft list (CC0 1.0).&lt;/li&gt;&lt;li&gt;Flags: the famfamfam flag icons (public domain).&lt;/li&gt;&lt;/ul&gt;</source>
+        <source>&lt;p&gt;&lt;b&gt;Built with&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt 5 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;RapidJSON (MIT)&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Data&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Made with Natural Earth: coastlines, borders, lakes and airports (public domain).&lt;/li&gt;&lt;li&gt;Countries: ISO 3166-1 from Debian&apos;s iso-codes (LGPL-2.1-or-later).&lt;/li&gt;&lt;li&gt;ICAO 24-bit address allocations: ICAO Annex 10, Volume III.&lt;/li&gt;&lt;li&gt;Aircraft: a public aircraft list (CC0 1.0).&lt;/li&gt;&lt;li&gt;Flags: the famfamfam flag icons (public domain).&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;构建所用&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt 5（LGPL-3.0）&lt;/li&gt;&lt;li&gt;RapidJSON（MIT）&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;数据&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;使用 Natural Earth 制作：海岸线、国界、湖泊和机场（公有领域）。&lt;/li&gt;&lt;li&gt;国家：来自 Debian iso-codes 的 ISO 3166-1（LGPL-2.1 或更新版本）。&lt;/li&gt;&lt;li&gt;ICAO 24 位地址分配：ICAO 附件 10 第三卷。&lt;/li&gt;&lt;li&gt;航空器：公开的航空器清单（CC0 1.0）。&lt;/li&gt;&lt;li&gt;国旗：famfamfam 国旗图标（公有领域）。&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
@@ -84,6 +84,20 @@
     <message>
         <source>Corrupted AVR message received (length error): %1</source>
         <translation>收到损坏的 AVR 报文（长度错误）：%1</translation>
+    </message>
+</context>
+<context>
+    <name>BaseStationOutput</name>
+    <message>
+        <source>BaseStation output</source>
+        <translation>BaseStation 输出</translation>
+    </message>
+</context>
+<context>
+    <name>BeastOutput</name>
+    <message>
+        <source>Beast output</source>
+        <translation>Beast 输出</translation>
     </message>
 </context>
 <context>
@@ -431,6 +445,26 @@
     <message>
         <source>Traffic Scope Trail Length (sec)</source>
         <translation>态势图航迹长度（秒）</translation>
+    </message>
+    <message>
+        <source>BaseStation Output (SBS-1 Text)</source>
+        <translation>BaseStation 输出（SBS-1 文本）</translation>
+    </message>
+    <message>
+        <source>Listen Address</source>
+        <translation>监听地址</translation>
+    </message>
+    <message>
+        <source>Beast Output (Mode-S Beast Binary)</source>
+        <translation>Beast 输出（Mode-S Beast 二进制）</translation>
+    </message>
+    <message>
+        <source>Clients connect to these TCP servers while processing runs. The address 127.0.0.1 serves this computer only; 0.0.0.0 serves every network.</source>
+        <translation>处理运行期间，客户端可连接这些 TCP 服务器。地址 127.0.0.1 只服务本机；0.0.0.0 服务所有网络。</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1000,128 @@ Do you want to start now?</source>
         <source>The targets on a map around the receiver</source>
         <translation>在接收机周围的地图上显示目标</translation>
     </message>
+    <message>
+        <source>&amp;Replay</source>
+        <translation>回放(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>打开记录...</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>Replay a recorded session (Veltmar recording, Beast dump, AVR text or CSV of frames)</source>
+        <translation>回放记录的会话（Veltmar 记录、Beast 转储、AVR 文本或帧 CSV）</translation>
+    </message>
+    <message>
+        <source>Record...</source>
+        <translation>记录...</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Record every reply the input delivers, with its receive time, to a file</source>
+        <translation>将输入送来的每个应答连同接收时间记录到文件</translation>
+    </message>
+    <message>
+        <source>Real Time (1x)</source>
+        <translation>实时（1 倍速）</translation>
+    </message>
+    <message>
+        <source>Ten Times Faster (10x)</source>
+        <translation>十倍速（10 倍速）</translation>
+    </message>
+    <message>
+        <source>As Fast As Possible</source>
+        <translation>尽可能快</translation>
+    </message>
+    <message>
+        <source>Pause Replay</source>
+        <translation>暂停回放</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>打开记录</translation>
+    </message>
+    <message>
+        <source>Recordings (*.beast *.bin *.avr *.txt *.csv);;All Files (*)</source>
+        <translation>记录文件 (*.beast *.bin *.avr *.txt *.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Veltmar Recordings (*.beast);;All Files (*)</source>
+        <translation>Veltmar 记录文件 (*.beast);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Recording %1: %2</source>
+        <translation>正在记录 %1：%2</translation>
+    </message>
+    <message>
+        <source>as fast as possible</source>
+        <translation>尽可能快</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1 倍速</translation>
+    </message>
+    <message>
+        <source>Replay finished: %1</source>
+        <translation>回放结束：%1</translation>
+    </message>
+    <message>
+        <source>Replay paused: %1</source>
+        <translation>回放已暂停：%1</translation>
+    </message>
+    <message>
+        <source>Replay (%1): %2</source>
+        <translation>回放（%1）：%2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>Veltmar recording</source>
+        <translation>Veltmar 记录</translation>
+    </message>
+    <message>
+        <source>Mode-S Beast dump</source>
+        <translation>Mode-S Beast 转储</translation>
+    </message>
+    <message>
+        <source>AVR text</source>
+        <translation>AVR 文本</translation>
+    </message>
+    <message>
+        <source>CSV of frames with times</source>
+        <translation>带时间的帧 CSV</translation>
+    </message>
+    <message>
+        <source>The file holds no replies.</source>
+        <translation>文件中没有应答。</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaySource</name>
+    <message>
+        <source>Failed to open recording %1: %2</source>
+        <translation>无法打开记录 %1：%2</translation>
+    </message>
+    <message>
+        <source>Replaying %1 (%2).</source>
+        <translation>正在回放 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>Replay of %1 stopped.</source>
+        <translation>%1 的回放已停止。</translation>
+    </message>
+    <message>
+        <source>Replay of %1 finished: %2 replies.</source>
+        <translation>%1 的回放结束：%2 个应答。</translation>
+    </message>
 </context>
 <context>
     <name>ScopeRenderer</name>
@@ -1035,6 +1191,48 @@ Do you want to start now?</source>
     <message>
         <source>Close async serial port</source>
         <translation>关闭异步串口</translation>
+    </message>
+</context>
+<context>
+    <name>SessionRecorder</name>
+    <message>
+        <source>Failed to open recording file %1: %2.</source>
+        <translation>无法打开记录文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Recording to %1.</source>
+        <translation>正在记录到 %1。</translation>
+    </message>
+    <message>
+        <source>Recording to %1 stopped: %2 replies, %3 bytes.</source>
+        <translation>记录到 %1 已停止：%2 个应答，%3 字节。</translation>
+    </message>
+</context>
+<context>
+    <name>StreamServer</name>
+    <message>
+        <source>%1 failed to listen on %2:%3: %4.</source>
+        <translation>%1 无法在 %2:%3 上监听：%4。</translation>
+    </message>
+    <message>
+        <source>%1 is listening on %2:%3.</source>
+        <translation>%1 正在 %2:%3 上监听。</translation>
+    </message>
+    <message>
+        <source>%1 has stopped.</source>
+        <translation>%1 已停止。</translation>
+    </message>
+    <message>
+        <source>%1: client %2:%3 disconnected.</source>
+        <translation>%1：客户端 %2:%3 已断开。</translation>
+    </message>
+    <message>
+        <source>%1: client %2:%3 connected (%4 clients).</source>
+        <translation>%1：客户端 %2:%3 已连接（共 %4 个客户端）。</translation>
+    </message>
+    <message>
+        <source>%1: client %2:%3 dropped, %4 bytes not taken.</source>
+        <translation>%1：客户端 %2:%3 已被断开，%4 字节未被接收。</translation>
     </message>
 </context>
 <context>
@@ -1184,7 +1382,7 @@ Do you want to start now?</source>
         <translation>同时把每一行日志追加到 &lt;文件&gt;。</translation>
     </message>
     <message>
-        <source>Measure the event loop's responsiveness and the CPU time, and write them to &lt;file&gt; (JSON) at exit.</source>
+        <source>Measure the event loop&apos;s responsiveness and the CPU time, and write them to &lt;file&gt; (JSON) at exit.</source>
         <translation>测量事件循环的响应速度和 CPU 时间，退出时写入 &lt;文件&gt;（JSON）。</translation>
     </message>
     <message>

@@ -60,8 +60,9 @@ private:
 void TestConfigWindow::pages() {
     ConfigWindow w;
     QListWidget* list = w.form()->lstSettings;
-    const QStringList texts = {"General", "Input", "Tracker", "ASTERIX", "CSV", "Storage"};
-    const QStringList pages = {"pgDisplay", "pgInput", "pgTracker", "pgAsterix", "pgCsv", "pgStorage"};
+    const QStringList texts = {"General", "Input", "Tracker", "ASTERIX", "CSV", "Storage", "Network"};
+    const QStringList pages = {"pgDisplay", "pgInput", "pgTracker", "pgAsterix", "pgCsv", "pgStorage",
+                               "pgNetwork"};
     QCOMPARE(list->count(), texts.size());
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(w.windowTitle(), QStringLiteral("Settings"));
@@ -158,6 +159,10 @@ void TestConfigWindow::labels() {
         {"chkUpdateAircraftData", "Update Aircraft Data"},
         {"lblDatabaseFile", "File"},
         {"btnDatabaseFile", "..."},
+        {"lblBaseStationOutputAddr", "Listen Address"},
+        {"lblBaseStationOutputPort", "Port"},
+        {"lblBeastOutputAddr", "Listen Address"},
+        {"lblBeastOutputPort", "Port"},
     };
     for (const auto& t : texts) {
         QObject* o = w.findChild<QObject*>(QLatin1String(t.first));
@@ -168,6 +173,11 @@ void TestConfigWindow::labels() {
     QVERIFY(w.form()->chkOutputCsvUdp->isCheckable());
     QCOMPARE(w.form()->grpDatabase->title(), QStringLiteral("Aircraft Database"));
     QVERIFY(w.form()->grpDatabase->isCheckable());
+    QCOMPARE(w.form()->grpBaseStationOutput->title(), QStringLiteral("BaseStation Output (SBS-1 Text)"));
+    QVERIFY(w.form()->grpBaseStationOutput->isCheckable());
+    QCOMPARE(w.form()->grpBeastOutput->title(), QStringLiteral("Beast Output (Mode-S Beast Binary)"));
+    QVERIFY(w.form()->grpBeastOutput->isCheckable());
+    QCOMPARE(w.form()->spnBeastOutputPort->maximum(), 65535);
     for (QLineEdit* e : {w.form()->edtAsterixUdpAddr1, w.form()->edtAsterixUdpAddr2,
                          w.form()->edtOutputCsvUdpAddr}) {
         QCOMPARE(e->maxLength(), 15);
@@ -250,6 +260,12 @@ void TestConfigWindow::roundTripKeepsEveryValue() {
         s.enableAircraftDatabase = true;
         s.updateAicraftData = false;
         s.aircraftDatabaseFile = _dir.filePath(QStringLiteral("aircraft.db"));
+        s.baseStationOutput = true;
+        s.baseStationOutputAddress = QHostAddress(QStringLiteral("0.0.0.0"));
+        s.baseStationOutputPort = 40003;
+        s.beastOutput = true;
+        s.beastOutputAddress = QHostAddress(QStringLiteral("192.168.1.20"));
+        s.beastOutputPort = 40005;
     }
     ConfigWindow w;
     w.fromSettings(s);
@@ -371,7 +387,8 @@ void TestConfigWindow::addressValidator() {
     QFETCH(bool, acceptable);
     ConfigWindow w;
     for (QLineEdit* e : {w.form()->edtInputTcpServerAddress, w.form()->edtAsterixUdpAddr1,
-                         w.form()->edtAsterixUdpAddr2, w.form()->edtOutputCsvUdpAddr}) {
+                         w.form()->edtAsterixUdpAddr2, w.form()->edtOutputCsvUdpAddr,
+                         w.form()->edtBaseStationOutputAddr, w.form()->edtBeastOutputAddr}) {
         QVERIFY(e->validator());
         QString t = text;
         int pos = 0;

@@ -13,8 +13,16 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <QLabel>
+#include <QTcpServer>
+#include <QTcpSocket>
+
 #include "AsterixLogCallback.h"
+#include "BaseStationOutput.h"
 #include "BeastFramer.h"
+#include "BeastOutput.h"
+#include "ReplaySource.h"
+#include "SessionRecorder.h"
 #include "TrafficScope.h"
 #include "MainWindow.h"
 #include "ModalWatcher.h"
@@ -40,6 +48,7 @@ private slots:
     void logFileMirrorsPanes();
     void beastChunksBecomeRowsAndTargets();
     void scopeAndListSelectTheSameTarget();
+    void replayFeedsTheNetworkOutputsAndARecording();
 
 private:
     QString configPath(const QString& name) const { return _dir.filePath(name); }
@@ -72,6 +81,10 @@ void TestMainWindow::actionTexts_data() {
                             << "Basestation Target Report View";
     QTest::newRow("scope") << "actTrafficScopeView" << "Traffic Scope" << "Scope"
                            << "The targets on a map around the receiver";
+    QTest::newRow("open recording") << "actOpenRecording" << "Open Recording..." << "Replay"
+        << "Replay a recorded session (Veltmar recording, Beast dump, AVR text or CSV of frames)";
+    QTest::newRow("record") << "actRecord" << "Record..." << "Record"
+        << "Record every reply the input delivers, with its receive time, to a file";
     // Shown as "Log & Message Window" in the menu (a single '&' would mark a mnemonic).
     QTest::newRow("log") << "actLogWindow" << "Log && Message Window" << "Log"
                          << "Toggle Log & Message Window";
@@ -383,6 +396,92 @@ void TestMainWindow::scopeAndListSelectTheSameTarget() {
     w.updateTracker();
     QCOMPARE(scope->selectedTarget(), 0x406B90u);
     QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+}
+
+namespace {
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+}  // namespace
+
+void TestMainWindow::replayFeedsTheNetworkOutputsAndARecording() {
+    const QString ini = configPath(QStringLiteral("network.ini"));
+    const quint16 sbsPort = freePort();
+    const quint16 beastPort = freePort();
+    {
+        QSettings store(ini, QSettings::IniFormat);
+        store.setValue(QStringLiteral("baseStationOutput"), true);
+        store.setValue(QStringLiteral("baseStationOutputPort"), sbsPort);
+        store.setValue(QStringLiteral("beastOutput"), true);
+        store.setValue(QStringLiteral("beastOutputPort"), beastPort);
+    }
+    MainWindow w(ini);
+    const QString recording = configPath(QStringLiteral("replayed.beast"));
+    QVERIFY(w.startRecording(recording));
+    QVERIFY(w.form()->actRecord->isChecked());
+    // Paused while the clients connect, then as fast as possible.
+    w.form()->actReplayPause->setChecked(true);
+    w.form()->actReplaySpeedMax->trigger();
+    QVERIFY(w.startReplay(QStringLiteral(VELTMAR_SOURCE_DIR "/modes/tests/data/sample_data_adsb.csv")));
+    QVERIFY(w.isRunning());
+    QVERIFY(!w.form()->actStart->isEnabled());
+    QVERIFY(w.baseStationServer()->isListening());
+    QCOMPARE(w.baseStationServer()->serverPort(), sbsPort);
+    QTcpSocket sbs;
+    QTcpSocket beast;
+    QByteArray sbsBytes;
+    QByteArray beastBytes;
+    connect(&sbs, &QTcpSocket::readyRead, [&] { sbsBytes += sbs.readAll(); });
+    connect(&beast, &QTcpSocket::readyRead, [&] { beastBytes += beast.readAll(); });
+    sbs.connectToHost(QHostAddress::LocalHost, sbsPort);
+    beast.connectToHost(QHostAddress::LocalHost, beastPort);
+    QTRY_COMPARE(w.baseStationServer()->clientCount(), 1);
+    QTRY_COMPARE(w.beastServer()->clientCount(), 1);
+    w.form()->actReplayPause->setChecked(false);
+    QTRY_VERIFY_WITH_TIMEOUT(w.replay()->isFinished(), 30000);
+    QCOMPARE(w.replay()->repliesReplayed(), 2000u);
+    QTRY_COMPARE_WITH_TIMEOUT(sbsBytes.count("\r\n"), 2000, 10000);
+    QVERIFY(sbsBytes.startsWith("MSG,"));
+    QVERIFY(sbsBytes.contains(",EZY85MH,"));
+    // The Beast clients get every reply once, read back by our own framer.
+    BeastFramer framer;
+    framer.setPlaybackMode(true);
+    int frames = 0;
+    QTRY_VERIFY_WITH_TIMEOUT(beastBytes.size() >= 2000 * 23, 10000);
+    QTest::qWait(100);
+    framer.feed(beastBytes, 1, [&](const ModeSFrame&) { return ++frames > 0; });
+    QCOMPARE(frames, 2000);
+    // The status bar: the recording's size and the replay's own time.
+    w.updateSessionStatus();
+    QVERIFY(w.recordingStatus()->isVisibleTo(&w));
+    QVERIFY(w.recordingStatus()->text().startsWith(QStringLiteral("Recording replayed.beast: ")));
+    QCOMPARE(w.replayStatus()->text(), QStringLiteral("Replay finished: 2016-03-14 23:12:10 UTC"));
+    w.updateTracker();
+    QAbstractItemModel* targets = w.form()->tblTargetList->model();
+    QCOMPARE(targets->rowCount(), 1);
+    QCOMPARE(targets->index(0, 6).data().toString(), QStringLiteral("EZY85MH "));
+    const QString position = targets->index(0, 8).data().toString();
+
+    // The recording made while replaying replays the same session.
+    w.stopRecording();
+    QVERIFY(!w.form()->actRecord->isChecked());
+    QVERIFY(!w.recordingStatus()->isVisibleTo(&w));
+    QCOMPARE(w.sessionRecorder()->replies(), 2000u);
+    w.stopInput();
+    QVERIFY(!w.isRunning());
+    QVERIFY(!w.baseStationServer()->isListening());
+    const quint64 before = w.decodedReplies();
+    QVERIFY(w.startReplay(recording));
+    QTRY_VERIFY_WITH_TIMEOUT(w.replay()->isFinished(), 30000);
+    QCOMPARE(w.decodedReplies() - before, 2000u);
+    w.updateTracker();
+    QCOMPARE(targets->rowCount(), 1);
+    QCOMPARE(targets->index(0, 8).data().toString(), position);
+    w.stopInput();
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -16,6 +16,7 @@
 #include <avistore/LibAvistore.h>
 #include <QLibraryInfo>
 #include <QListWidget>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -28,6 +29,7 @@
 #include "ui_AboutWindow.h"
 #include "ui_ConfigWindow.h"
 #include "ui_MainWindow.h"
+#include "ReplaySource.h"
 #include "TrafficScope.h"
 #include <QPlainTextEdit>
 
@@ -152,6 +154,32 @@ void TestScreenshots::mainWindowPages() {
             QVERIFY2(languageNeutral(a->text()), qPrintable(a->objectName() + QLatin1Char(' ') + a->text()));
         }
     }
+    // The File menu with its recording and replay entries, and the replay speeds.
+    QMenu* file = w.form()->menuFile;
+    file->popup(w.mapToGlobal(QPoint(10, 10)));
+    QTest::qWait(200);
+    save(file, QStringLiteral("main-file-menu"));
+    file->setActiveAction(w.form()->menuReplay->menuAction());
+    w.form()->menuReplay->popup(file->mapToGlobal(file->actionGeometry(w.form()->menuReplay->menuAction()).topRight()));
+    QTest::qWait(200);
+    save(w.form()->menuReplay, QStringLiteral("main-replay-menu"));
+    w.form()->menuReplay->hide();
+    file->hide();
+    // A session being recorded while a recording replays, paused: the status bar says both.
+    QVERIFY(w.startRecording(_dir.filePath(QStringLiteral("screens.beast"))));
+    w.form()->actReplaySpeed10->trigger();
+    w.form()->actReplayPause->setChecked(true);
+    QVERIFY(w.startReplay(QStringLiteral(VELTMAR_SOURCE_DIR "/modes/tests/data/sample_data_adsb.csv")));
+    w.form()->actReplayPause->setChecked(false);
+    QTRY_VERIFY_WITH_TIMEOUT(w.replay()->repliesReplayed() > 20, 10000);
+    w.form()->actReplayPause->setChecked(true);
+    w.updateTracker();
+    w.updateSessionStatus();
+    w.form()->actTargetListView->trigger();
+    save(&w, QStringLiteral("main-replay-status"));
+    checkTexts(&w, QStringLiteral("main-replay-status"));
+    w.stopInput();
+    w.stopRecording();
 }
 
 void TestScreenshots::settingsPages() {
