@@ -85,17 +85,18 @@ std::string ourRule(ast_dataitem_type_t type) {
     return text + "]";
 }
 
+// The item number that a type stands for, as the definitions write it: alternative layouts of
+// older editions (CAT021 types 21902 to 21909) under the item number they lay out.
 std::string itemId(ast_dataitem_type_t type) {
     if (type == 0)
         return "-";
-    const uint32_t item = type % 1000;
-    if (item == 998)
+    const std::string text = ast_dataitem_type_to_str(type);  // "I021/040"
+    const std::string item = text.substr(text.find('/') + 1);
+    if (item == "REF")
         return "RE";
-    if (item == 999)
+    if (item == "SPF")
         return "SP";
-    char text[8];
-    std::snprintf(text, sizeof text, "%03u", item);
-    return text;
+    return item;
 }
 
 struct Definition {
@@ -124,6 +125,10 @@ const Definition DEFINITIONS[] = {
     {48, "cat048/cat-1.30.ast", "", &AST_UAP_STANDARD},
     {48, "cat048/cat-1.31.ast", "", &AST_UAP_STANDARD},
     {48, "cat048/cat-1.32.ast", "", &AST_UAP_STANDARD},
+    {21, "cat021/cat-0.23.ast", "", &AST_UAP_CAT021_VER023},
+    {21, "cat021/cat-0.26.ast", "", &AST_UAP_CAT021_VER026},
+    {21, "cat021/cat-2.1.ast", "", &AST_UAP_CAT021_VER21},
+    {21, "cat021/cat-2.4.ast", "", &AST_UAP_CAT021_VER24},
 };
 
 // A difference between a definition and the library, and why it stands: for the definitions of
