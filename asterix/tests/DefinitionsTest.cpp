@@ -129,6 +129,15 @@ const Definition DEFINITIONS[] = {
     {21, "cat021/cat-0.26.ast", "", &AST_UAP_CAT021_VER026},
     {21, "cat021/cat-2.1.ast", "", &AST_UAP_CAT021_VER21},
     {21, "cat021/cat-2.4.ast", "", &AST_UAP_CAT021_VER24},
+    {62, "cat062/cat-1.16.ast", "", &AST_UAP_STANDARD},
+    {62, "cat062/cat-1.17.ast", "", &AST_UAP_STANDARD},
+    {62, "cat062/cat-1.18.ast", "", &AST_UAP_STANDARD},
+    {62, "cat062/cat-1.19.ast", "", &AST_UAP_STANDARD},
+    {62, "cat062/cat-1.20.ast", "", &AST_UAP_STANDARD},
+    {62, "cat062/cat-1.21.ast", "", &AST_UAP_STANDARD},
+    {65, "cat065/cat-1.4.ast", "", &AST_UAP_STANDARD},
+    {65, "cat065/cat-1.5.ast", "", &AST_UAP_STANDARD},
+    {65, "cat065/cat-1.6.ast", "", &AST_UAP_STANDARD},
 };
 
 // A difference between a definition and the library, and why it stands: for the definitions of

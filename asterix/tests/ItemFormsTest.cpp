@@ -22,10 +22,12 @@ std::string summary(const Bytes& data, ast_dataitem_type_t type) {
     return ast_dataitem_get_summary(text, sizeof text, &item);
 }
 
-// Decodes `hex` as `type`, encodes the decoded form again and returns the octets written.
+// Decodes `hex` as `type`, encodes the decoded form again and returns the octets written: with
+// the type's descriptor, or with `encode` for the shared forms whose items have no encoder in
+// their descriptor table (CAT062 and CAT020 are read, not written).
 template <typename Form>
 std::string roundTrip(Form (*decode)(const ast_dataitem_t*), ast_dataitem_type_t type,
-                      const std::string& hex) {
+                      const std::string& hex, ast_encode_fn encode = nullptr) {
     const Bytes data = hexBytes(hex);
     const ast_dataitem_t item = ast_dataitem_decode(data.data(), data.size(), type);
     if (!item.ok)
@@ -36,7 +38,8 @@ std::string roundTrip(Form (*decode)(const ast_dataitem_t*), ast_dataitem_type_t
     uint8_t out[64];
     std::memset(out, POISON, sizeof out);
     ast_dataitem_value_t value = {type, &form};
-    const ast_dataitem_t written = ast_dataitem_encode(out, sizeof out, &value);
+    const ast_dataitem_t written = encode ? encode(out, sizeof out, &value)
+                                          : ast_dataitem_encode(out, sizeof out, &value);
     if (!written.ok)
         return "encode failed";
     if (written.data != out || written.type != type)
@@ -69,7 +72,8 @@ TEST(ItemForms, RoundTripThroughTheEncoders) {
         {"aircraft id",
          [](auto& h) { return roundTrip(ast_dataitem_aircraft_id_decode, 48240, h); },
          "0D 41 F1 CB 3D 20"},
-        {"target id", [](auto& h) { return roundTrip(ast_dataitem_target_id_decode, 62245, h); },
+        {"target id", [](auto& h) { return roundTrip(ast_dataitem_target_id_decode, 62245, h,
+                                                 &ast_dataitem_target_id_encode); },
          "40 0D 41 F1 CB 3D 20"},
         {"wgs84", [](auto& h) { return roundTrip(ast_dataitem_wgs84_decode, 20041, h); },
          "00 3F 20 00 FF E1 00 00"},
@@ -78,10 +82,12 @@ TEST(ItemForms, RoundTripThroughTheEncoders) {
         {"wgs84 low", [](auto& h) { return roundTrip(ast_dataitem_wgs84_low_decode, 21130, h); },
          "1F 00 00 E2 00 00"},
         {"cartesian position",
-         [](auto& h) { return roundTrip(ast_dataitem_cartesian_position_decode, 62100, h); },
+         [](auto& h) { return roundTrip(ast_dataitem_cartesian_position_decode, 62100, h,
+                                           &ast_dataitem_cartesian_position_encode); },
          "FF FF 9C 00 01 00"},
         {"cartesian velocity",
-         [](auto& h) { return roundTrip(ast_dataitem_cartesian_velocity_decode, 62185, h); },
+         [](auto& h) { return roundTrip(ast_dataitem_cartesian_velocity_decode, 62185, h,
+                                           &ast_dataitem_cartesian_velocity_encode); },
          "FF 9C 00 64"},
         {"polar velocity",
          [](auto& h) { return roundTrip(ast_dataitem_polar_velocity_decode, 48200, h); },

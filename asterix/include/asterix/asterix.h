@@ -1894,4 +1894,8 @@ ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_048_get_heading(const ast_da
 }
 #endif
 
+/* The categories whose declarations live in headers of their own. */
+#include <asterix/cat062.h>
+#include <asterix/cat065.h>
+
 #endif /* ASTERIX_ASTERIX_H */
