@@ -28,6 +28,8 @@ struct RecordGetters {
 // Getter tables of the categories that have one (defined in catNNN_getters.cpp).
 extern const RecordGetters CAT001_GETTERS;
 extern const RecordGetters CAT002_GETTERS;
+extern const RecordGetters CAT010_GETTERS;
+extern const RecordGetters CAT020_GETTERS;
 extern const RecordGetters CAT021_GETTERS;
 extern const RecordGetters CAT048_GETTERS;
 extern const RecordGetters CAT062_GETTERS;

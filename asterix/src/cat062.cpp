@@ -9,6 +9,7 @@
 #include "ItemCodec.h"
 #include "RecordForm.h"
 #include "RecordGetters.h"
+#include "TargetSize.h"
 #include "cat062_text.h"
 
 namespace ast {
@@ -398,20 +399,7 @@ ast_dataitem_062_220_t ast_dataitem_062_220_decode(const ast_dataitem_t* item) {
 // ---- I062/270 target size and orientation --------------------------------------------------
 
 ast_dataitem_062_270_t ast_dataitem_062_270_decode(const ast_dataitem_t* item) {
-    ast_dataitem_062_270_t f = {};
-    if (!sizedWithin(item, 1, 3, 62270))
-        return f;
-    const uint8_t* d = item->data;
-    f.present = 1;
-    f.octets = static_cast<uint32_t>(item->size);
-    f.length = b::field(d, 1, 8, 2);
-    if (item->size >= 2) {
-        f.orientation_raw = b::field(d, 2, 8, 2);
-        f.orientation = f.orientation_raw * 360.0 / 128.0;
-    }
-    if (item->size >= 3)
-        f.width = b::field(d, 3, 8, 2);
-    return f;
+    return sizedWithin(item, 1, 3, 62270) ? decodeTargetSize(item) : ast_dataitem_062_270_t{};
 }
 
 // ---- I062/510 composed track number ----------------------------------------------------------

@@ -333,7 +333,7 @@ char* ast_dataitem_062_220_get_detail_html(char* buffer, size_t capacity,
 
 char* ast_dataitem_062_245_get_detail_html(char* buffer, size_t capacity,
                                            const ast_dataitem_t* item) {
-    if (!item || item->type != 62245)
+    if (!item || (item->type != 62245 && item->type != 20245))
         return Text(buffer, capacity).buffer();
     const ast_target_id_t f = ast_dataitem_target_id_decode(item);
     html::FieldRow rows[2];

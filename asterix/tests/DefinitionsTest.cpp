@@ -138,6 +138,17 @@ const Definition DEFINITIONS[] = {
     {65, "cat065/cat-1.4.ast", "", &AST_UAP_STANDARD},
     {65, "cat065/cat-1.5.ast", "", &AST_UAP_STANDARD},
     {65, "cat065/cat-1.6.ast", "", &AST_UAP_STANDARD},
+    {4, "cat004/cat-1.12.ast", "", &AST_UAP_STANDARD},
+    {4, "cat004/cat-1.13.ast", "", &AST_UAP_STANDARD},
+    {8, "cat008/cat-1.2.ast", "", &AST_UAP_STANDARD},
+    {8, "cat008/cat-1.3.ast", "", &AST_UAP_STANDARD},
+    {10, "cat010/cat-1.1.ast", "", &AST_UAP_STANDARD},
+    {19, "cat019/cat-1.3.ast", "", &AST_UAP_STANDARD},
+    {20, "cat020/cat-1.9.ast", "", &AST_UAP_STANDARD},
+    {20, "cat020/cat-1.10.ast", "", &AST_UAP_STANDARD},
+    {20, "cat020/cat-1.11.ast", "", &AST_UAP_STANDARD},
+    {23, "cat023/cat-1.2.ast", "", &AST_UAP_STANDARD},
+    {23, "cat023/cat-1.3.ast", "", &AST_UAP_STANDARD},
 };
 
 // A difference between a definition and the library, and why it stands: for the definitions of

@@ -75,7 +75,7 @@ TEST(ItemForms, RoundTripThroughTheEncoders) {
         {"target id", [](auto& h) { return roundTrip(ast_dataitem_target_id_decode, 62245, h,
                                                  &ast_dataitem_target_id_encode); },
          "40 0D 41 F1 CB 3D 20"},
-        {"wgs84", [](auto& h) { return roundTrip(ast_dataitem_wgs84_decode, 20041, h); },
+        {"wgs84", [](auto& h) { return roundTrip(ast_dataitem_wgs84_decode, 21902, h); },
          "00 3F 20 00 FF E1 00 00"},
         {"wgs84 131", [](auto& h) { return roundTrip(ast_dataitem_wgs84_decode, 21131, h); },
          "10 00 00 00 E0 00 00 00"},
@@ -96,7 +96,8 @@ TEST(ItemForms, RoundTripThroughTheEncoders) {
          [](auto& h) { return roundTrip(ast_dataitem_vertical_rate_decode, 21155, h); }, "FF C0"},
         {"vertical rate RE",
          [](auto& h) { return roundTrip(ast_dataitem_vertical_rate_decode, 21157, h); }, "80 40"},
-        {"height", [](auto& h) { return roundTrip(ast_dataitem_height_decode, 20105, h); },
+        {"height", [](auto& h) { return roundTrip(ast_dataitem_height_decode, 20105, h,
+                                                 &ast_dataitem_height_encode); },
          "FC 18"},
         {"sector", [](auto& h) { return roundTrip(ast_dataitem_sector_number_decode, 34020, h); },
          "80"},
@@ -179,10 +180,10 @@ TEST(ItemForms, EncoderInputsAndRefusals) {
 
     // Latitude -0.5 degrees truncates toward zero: raw -93206 at the 2^25 scale.
     ast_wgs84_position_t pos = {1, 0, 0, -0.5, 10.0};
-    value = {20041, &pos};
+    value = {21902, &pos};
     item = ast_dataitem_encode(out, sizeof out, &value);
     ASSERT_TRUE(item.ok);
-    const ast_dataitem_t posItem = {out, 8, 20041, 1};
+    const ast_dataitem_t posItem = {out, 8, 21902, 1};
     EXPECT_EQ(ast_dataitem_wgs84_decode(&posItem).lat_raw, -93206);
 
     // Polar velocity from speed and heading stores the raws back into the value.
@@ -278,7 +279,7 @@ TEST(ItemForms, EncodersRefuseWithoutWriting) {
         {"negative mode 3/A", {48070, &negative}, 16},
         {"mode 3/A beyond 7777", {48070, &tooBig}, 16},
         {"address 0", {21080, &zero}, 16},
-        {"latitude beyond 90", {20041, &north}, 16},
+        {"latitude beyond 90", {21902, &north}, 16},
         {"longitude beyond 180", {21130, &east}, 16},
         {"track beyond 12 bits", {48161, &track}, 16},
         {"sector raw 256", {34020, &sector}, 16},

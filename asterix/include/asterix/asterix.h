@@ -1895,6 +1895,12 @@ ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_048_get_heading(const ast_da
 #endif
 
 /* The categories whose declarations live in headers of their own. */
+#include <asterix/cat004.h>
+#include <asterix/cat008.h>
+#include <asterix/cat010.h>
+#include <asterix/cat019.h>
+#include <asterix/cat020.h>
+#include <asterix/cat023.h>
 #include <asterix/cat062.h>
 #include <asterix/cat065.h>
 
