@@ -1903,5 +1903,6 @@ ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_048_get_heading(const ast_da
 #include <asterix/cat023.h>
 #include <asterix/cat062.h>
 #include <asterix/cat065.h>
+#include <asterix/cat240.h>
 
 #endif /* ASTERIX_ASTERIX_H */
