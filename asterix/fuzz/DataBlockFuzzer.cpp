@@ -3,7 +3,9 @@
 // through its category's getter table, every decoded item is then summarised, detailed and
 // shown in hex and binary (Mode S MB data down to each register), the records are copied and
 // re-written through modify, and the records of the categories with record forms are
-// disassembled, converted and assembled again: whatever assembles must decode again.
+// disassembled, converted and assembled again: whatever assembles must decode again. The read-only
+// record forms (CAT004, CAT020, CAT062, CAT065) are filled, and CAT240 video records are decoded
+// into their video cells and shown.
 
 #include <cstddef>
 #include <cstdint>
@@ -106,9 +108,56 @@ void checkAssembled(const ast_datarecord_t& assembled, uint32_t category) {
 // Record forms: disassembly, conversion and assembly again.
 uint8_t g_assembled[4096];
 ast_cat048_record_t g_form048;
+ast_cat004_record_t g_form004;
+ast_video_cells_t g_cells;
+
+// A form filled from a record that is OK says so; its present items stay within their fields.
+void checkReadOnlyForms(const ast_datarecord_t& record) {
+    switch (record.category) {
+        case 4:
+            g_form004 = ast_datarecord_004_disassemble(&record);
+            if (!g_form004.ok || g_form004.i060.count > 42 || g_form004.i040.alert_id > 0xFFFF)
+                __builtin_trap();
+            break;
+        case 20: {
+            const ast_cat020_record_t f = ast_datarecord_020_disassemble(&record);
+            if (!f.ok || f.i161.number > 0xFFFF)
+                __builtin_trap();
+            break;
+        }
+        case 62: {
+            const ast_cat062_record_t f = ast_datarecord_062_disassemble(&record);
+            if (!f.ok || f.i080.src > 7 || f.i040.number > 0xFFFF || f.i060.code > 07777)
+                __builtin_trap();
+            for (uint64_t i = 0; i < record.count && i < AST_MAX_DATAITEMS; ++i) {
+                const ast_dataitem_062_510_t c = ast_dataitem_062_510_decode(&record.items[i]);
+                const bool holds = record.items[i].type == 62510 &&
+                                   record.items[i].size <= 3 * AST_MAX_COMPOSED_TRACKS;
+                if (c.count > AST_MAX_COMPOSED_TRACKS || c.present != holds)
+                    __builtin_trap();
+            }
+            break;
+        }
+        case 65:
+            if (!ast_datarecord_065_disassemble(&record).ok)
+                __builtin_trap();
+            break;
+        case 240:
+            ast_datarecord_240_get_videocells(&g_cells, &record);
+            if (g_cells.count > AST_MAX_VIDEO_CELLS || (g_cells.ok && g_cells.bits != 8))
+                __builtin_trap();
+            ast_videocells_get_detail_html(g_text, sizeof g_text, &g_cells);
+            ast_datarecord_240_get_sacsic(&record);
+            ast_datarecord_240_get_msgtype(&record);
+            break;
+        default:
+            break;
+    }
+}
 void exerciseForms(const ast_datarecord_t& record) {
     if (!record.ok)
         return;
+    checkReadOnlyForms(record);
     const ast_uap_t uap = record.uap;
     switch (record.category) {
         case 1: {

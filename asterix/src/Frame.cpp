@@ -110,7 +110,7 @@ const char* ast_dataitem_type_to_str(ast_dataitem_type_t type) {
         uint32_t item;
         const char* text;
     } ALIASES[] = {{902, "130"}, {903, "040"}, {904, "131"}, {905, "090"}, {906, "210"},
-                   {907, "271"}, {908, "200"}, {998, "REF"}, {999, "SPF"}};
+                   {907, "271"}, {908, "200"}, {909, "165"}, {998, "REF"}, {999, "SPF"}};
     const uint32_t category = type / 1000, item = type % 1000;
     for (const auto& alias : ALIASES) {
         if (alias.item == item) {

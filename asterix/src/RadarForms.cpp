@@ -17,13 +17,13 @@ using ast::written;
 
 constexpr double THETA_LSB = 360.0 / 65536.0;
 
-// NM per raw of each item type.
+// NM per raw of each item type; metres per raw for CAT010, whose positions are in metres.
 struct Scale {
     ast_dataitem_type_t type;
     double lsb;
 };
-constexpr Scale POLAR_RHO[] = {{1040, 1.0 / 128.0}, {48040, 1.0 / 256.0}};
-constexpr Scale CARTESIAN[] = {{1042, 1.0 / 64.0}, {48042, 1.0 / 128.0}};
+constexpr Scale POLAR_RHO[] = {{1040, 1.0 / 128.0}, {48040, 1.0 / 256.0}, {10040, 1.0}};
+constexpr Scale CARTESIAN[] = {{1042, 1.0 / 64.0}, {48042, 1.0 / 128.0}, {10042, 1.0}};
 
 template <size_t N>
 double lsbOf(const Scale (&scales)[N], ast_dataitem_type_t type) {
@@ -88,6 +88,19 @@ ast_polar_position_t ast_dataitem_001_040_decode(const ast_dataitem_t* item) {
 
 ast_polar_position_t ast_dataitem_048_040_decode(const ast_dataitem_t* item) {
     return item && item->type == 48040 ? ast::polarPosition(item) : ast_polar_position_t{};
+}
+
+ast_polar_position_t ast_dataitem_010_040_decode(const ast_dataitem_t* item) {
+    return item && item->type == 10040 ? ast::polarPosition(item) : ast_polar_position_t{};
+}
+
+ast_dataitem_t ast_dataitem_010_040_encode(uint8_t* buffer, uint64_t capacity,
+                                           const ast_dataitem_value_t* value) {
+    return encodePolar(buffer, capacity, value, 10040);
+}
+
+ast_radar_cartesian_t ast_dataitem_010_042_decode(const ast_dataitem_t* item) {
+    return item && item->type == 10042 ? ast::radarCartesian(item) : ast_radar_cartesian_t{};
 }
 
 ast_dataitem_t ast_dataitem_001_040_encode(uint8_t* buffer, uint64_t capacity,

@@ -1,7 +1,8 @@
 #ifndef ASTERIX_SRC_RADARFORMS_H
 #define ASTERIX_SRC_RADARFORMS_H
 
-// The polar and Cartesian positions of I001/040, I048/040, I001/042 and I048/042, decoded at
+// The polar and Cartesian positions of I001/040, I048/040, I001/042 and I048/042 (and of
+// I010/040 and I010/042, in metres), decoded at
 // the LSB of whichever of them the item is (an empty form for any other type).
 
 #include <asterix/asterix.h>

@@ -28,8 +28,11 @@ struct RecordGetters {
 // Getter tables of the categories that have one (defined in catNNN_getters.cpp).
 extern const RecordGetters CAT001_GETTERS;
 extern const RecordGetters CAT002_GETTERS;
+extern const RecordGetters CAT010_GETTERS;
+extern const RecordGetters CAT020_GETTERS;
 extern const RecordGetters CAT021_GETTERS;
 extern const RecordGetters CAT048_GETTERS;
+extern const RecordGetters CAT062_GETTERS;
 
 // The getter table of a category, or nullptr for a category without one.
 ASTERIX_EXPORT const RecordGetters* recordGetters(uint32_t category);

@@ -43,18 +43,19 @@ const ast_dataitem_type_t V023_UAP[] = {
     T(148), T(110), 0,      0,      0,      0,      0,      0,      0,      T(998), T(999)};
 
 // Editions 2.1 and 2.4 differ in FRN 37: I021/271 of editions 1.0 to 2.1 (type 21907) against
-// the 2.4 layout.
+// the 2.4 layout. Both send I021/165 (FRN 27) as the two fixed octets of the track angle rate
+// (type 21909), not as the extensible rate of turn of editions 0.23 and 0.26.
 const ast_dataitem_type_t V21_UAP[] = {
     T(10),  T(40),  T(161), T(15),  T(71),  T(130), T(131), T(72),  T(150), T(151),
     T(80),  T(73),  T(74),  T(75),  T(76),  T(140), T(90),  T(210), T(70),  T(230),
-    T(145), T(152), T(200), T(155), T(157), T(160), T(165), T(77),  T(170), T(20),
+    T(145), T(152), T(200), T(155), T(157), T(160), T(909), T(77),  T(170), T(20),
     T(220), T(146), T(148), T(110), T(16),  T(8),   T(907), T(132), T(250), T(260),
     T(400), T(295), 0,      0,      0,      0,      0,      T(998), T(999)};
 
 const ast_dataitem_type_t V24_UAP[] = {
     T(10),  T(40),  T(161), T(15),  T(71),  T(130), T(131), T(72),  T(150), T(151),
     T(80),  T(73),  T(74),  T(75),  T(76),  T(140), T(90),  T(210), T(70),  T(230),
-    T(145), T(152), T(200), T(155), T(157), T(160), T(165), T(77),  T(170), T(20),
+    T(145), T(152), T(200), T(155), T(157), T(160), T(909), T(77),  T(170), T(20),
     T(220), T(146), T(148), T(110), T(16),  T(8),   T(271), T(132), T(250), T(260),
     T(400), T(295), 0,      0,      0,      0,      0,      T(998), T(999)};
 
@@ -365,6 +366,19 @@ ast_dataitem_021_906_t ast_dataitem_021_A06_decode(const ast_dataitem_t* item) {
     return f;
 }
 
+// ---- type 21909: I021/165 track angle rate of editions 2.x ------------------------------------
+
+// Six spare bits, then the rate: the last bit of the first octet is a rate bit, not an FX bit.
+ast_dataitem_021_909_t ast_dataitem_021_A09_decode(const ast_dataitem_t* item) {
+    ast_dataitem_021_909_t f = {};
+    if (!sized(item, 2, 21909))
+        return f;
+    f.present = 1;
+    f.raw = b::signExtend(b::octets(item->data, 1, 2), 10);
+    f.rate = f.raw / 32.0;
+    return f;
+}
+
 // ---- altitudes and levels ----------------------------------------------------------------------
 
 ast_dataitem_021_140_t ast_dataitem_021_140_decode(const ast_dataitem_t* item) {
@@ -602,6 +616,9 @@ const ItemEntry ITEMS[] = {
     {908, "Target Status (Version 0.26)",
      DESC(FIXED(1), &ast_dataitem_021_A08_get_summary, nullptr,
           &ast_dataitem_signal_amplitude_encode)},
+    {909, "Track Angle Rate (Version 1.0 ~ 2.4)",
+     DESC(FIXED(2), &ast_dataitem_021_A09_get_summary, &ast_dataitem_021_A09_get_detail_html,
+          nullptr)},
     {998, "Reserved Expansion Field", AST_DESC_RESERVED_EXPANSION(NAME)},
     {999, "Special Purpose Field", AST_DESC_SPECIAL_PURPOSE(NAME)},
 };

@@ -353,6 +353,26 @@ char* ast_dataitem_021_A06_get_detail_html(char* buffer, size_t capacity,
                             rows);
 }
 
+// ---- type 21909: I021/165 track angle rate of editions 2.x ------------------------------------
+
+char* ast_dataitem_021_A09_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
+    Text out(buffer, capacity);
+    const ast_dataitem_021_909_t f = ast_dataitem_021_A09_decode(item);
+    if (f.present)
+        out.printf("TAR:%.2fDEG/S", f.rate);
+    return buffer;
+}
+
+char* ast_dataitem_021_A09_get_detail_html(char* buffer, size_t capacity,
+                                           const ast_dataitem_t* item) {
+    const ast_dataitem_021_909_t f = ast_dataitem_021_A09_decode(item);
+    html::FieldRow rows[2];
+    html::setRow(rows[0], "TAR (Track Angle Rate)", "%.5f deg/s (raw %d x 1/32 deg/s)", f.rate,
+                 static_cast<int>(f.raw));
+    html::setRow(rows[1], "Turn", "%s", f.raw > 0 ? "Right" : f.raw < 0 ? "Left" : "Straight");
+    return html::fieldTable(buffer, capacity, "Track Angle Rate", rows);
+}
+
 // ---- altitudes and levels ----------------------------------------------------------------------
 
 char* ast_dataitem_021_140_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {

@@ -22,10 +22,12 @@ std::string summary(const Bytes& data, ast_dataitem_type_t type) {
     return ast_dataitem_get_summary(text, sizeof text, &item);
 }
 
-// Decodes `hex` as `type`, encodes the decoded form again and returns the octets written.
+// Decodes `hex` as `type`, encodes the decoded form again and returns the octets written: with
+// the type's descriptor, or with `encode` for the shared forms whose items have no encoder in
+// their descriptor table (CAT062 and CAT020 are read, not written).
 template <typename Form>
 std::string roundTrip(Form (*decode)(const ast_dataitem_t*), ast_dataitem_type_t type,
-                      const std::string& hex) {
+                      const std::string& hex, ast_encode_fn encode = nullptr) {
     const Bytes data = hexBytes(hex);
     const ast_dataitem_t item = ast_dataitem_decode(data.data(), data.size(), type);
     if (!item.ok)
@@ -36,7 +38,8 @@ std::string roundTrip(Form (*decode)(const ast_dataitem_t*), ast_dataitem_type_t
     uint8_t out[64];
     std::memset(out, POISON, sizeof out);
     ast_dataitem_value_t value = {type, &form};
-    const ast_dataitem_t written = ast_dataitem_encode(out, sizeof out, &value);
+    const ast_dataitem_t written = encode ? encode(out, sizeof out, &value)
+                                          : ast_dataitem_encode(out, sizeof out, &value);
     if (!written.ok)
         return "encode failed";
     if (written.data != out || written.type != type)
@@ -69,19 +72,22 @@ TEST(ItemForms, RoundTripThroughTheEncoders) {
         {"aircraft id",
          [](auto& h) { return roundTrip(ast_dataitem_aircraft_id_decode, 48240, h); },
          "0D 41 F1 CB 3D 20"},
-        {"target id", [](auto& h) { return roundTrip(ast_dataitem_target_id_decode, 62245, h); },
+        {"target id", [](auto& h) { return roundTrip(ast_dataitem_target_id_decode, 62245, h,
+                                                 &ast_dataitem_target_id_encode); },
          "40 0D 41 F1 CB 3D 20"},
-        {"wgs84", [](auto& h) { return roundTrip(ast_dataitem_wgs84_decode, 20041, h); },
+        {"wgs84", [](auto& h) { return roundTrip(ast_dataitem_wgs84_decode, 21902, h); },
          "00 3F 20 00 FF E1 00 00"},
         {"wgs84 131", [](auto& h) { return roundTrip(ast_dataitem_wgs84_decode, 21131, h); },
          "10 00 00 00 E0 00 00 00"},
         {"wgs84 low", [](auto& h) { return roundTrip(ast_dataitem_wgs84_low_decode, 21130, h); },
          "1F 00 00 E2 00 00"},
         {"cartesian position",
-         [](auto& h) { return roundTrip(ast_dataitem_cartesian_position_decode, 62100, h); },
+         [](auto& h) { return roundTrip(ast_dataitem_cartesian_position_decode, 62100, h,
+                                           &ast_dataitem_cartesian_position_encode); },
          "FF FF 9C 00 01 00"},
         {"cartesian velocity",
-         [](auto& h) { return roundTrip(ast_dataitem_cartesian_velocity_decode, 62185, h); },
+         [](auto& h) { return roundTrip(ast_dataitem_cartesian_velocity_decode, 62185, h,
+                                           &ast_dataitem_cartesian_velocity_encode); },
          "FF 9C 00 64"},
         {"polar velocity",
          [](auto& h) { return roundTrip(ast_dataitem_polar_velocity_decode, 48200, h); },
@@ -90,7 +96,8 @@ TEST(ItemForms, RoundTripThroughTheEncoders) {
          [](auto& h) { return roundTrip(ast_dataitem_vertical_rate_decode, 21155, h); }, "FF C0"},
         {"vertical rate RE",
          [](auto& h) { return roundTrip(ast_dataitem_vertical_rate_decode, 21157, h); }, "80 40"},
-        {"height", [](auto& h) { return roundTrip(ast_dataitem_height_decode, 20105, h); },
+        {"height", [](auto& h) { return roundTrip(ast_dataitem_height_decode, 20105, h,
+                                                 &ast_dataitem_height_encode); },
          "FC 18"},
         {"sector", [](auto& h) { return roundTrip(ast_dataitem_sector_number_decode, 34020, h); },
          "80"},
@@ -173,10 +180,10 @@ TEST(ItemForms, EncoderInputsAndRefusals) {
 
     // Latitude -0.5 degrees truncates toward zero: raw -93206 at the 2^25 scale.
     ast_wgs84_position_t pos = {1, 0, 0, -0.5, 10.0};
-    value = {20041, &pos};
+    value = {21902, &pos};
     item = ast_dataitem_encode(out, sizeof out, &value);
     ASSERT_TRUE(item.ok);
-    const ast_dataitem_t posItem = {out, 8, 20041, 1};
+    const ast_dataitem_t posItem = {out, 8, 21902, 1};
     EXPECT_EQ(ast_dataitem_wgs84_decode(&posItem).lat_raw, -93206);
 
     // Polar velocity from speed and heading stores the raws back into the value.
@@ -272,7 +279,7 @@ TEST(ItemForms, EncodersRefuseWithoutWriting) {
         {"negative mode 3/A", {48070, &negative}, 16},
         {"mode 3/A beyond 7777", {48070, &tooBig}, 16},
         {"address 0", {21080, &zero}, 16},
-        {"latitude beyond 90", {20041, &north}, 16},
+        {"latitude beyond 90", {21902, &north}, 16},
         {"longitude beyond 180", {21130, &east}, 16},
         {"track beyond 12 bits", {48161, &track}, 16},
         {"sector raw 256", {34020, &sector}, 16},

@@ -1097,6 +1097,15 @@ typedef struct ast_dataitem_021_906 {
     uint8_t otr;
 } ast_dataitem_021_906_t;
 
+/* Type 21909: I021/165 track angle rate of editions 2.x, two fixed octets: 6 spare bits and a
+ * 10-bit two's complement rate in 1/32 degrees per second, positive for a right turn. (Editions
+ * 0.23 and 0.26 send I021/165, rate of turn, as an extensible item: type 21165.) */
+typedef struct ast_dataitem_021_909 {
+    uint8_t present;
+    int32_t raw;
+    double rate; /* degrees/s */
+} ast_dataitem_021_909_t;
+
 /* I021/140 geometric altitude (6.25 ft) and I021/145 flight level (1/4 FL). */
 typedef struct ast_dataitem_021_140 {
     uint8_t present;
@@ -1306,6 +1315,12 @@ ASTERIX_EXPORT char* ast_dataitem_021_A06_get_detail_html(char* buffer, size_t c
                                                           const ast_dataitem_t* item);
 ASTERIX_EXPORT char* ast_dataitem_021_A08_get_summary(char* buffer, size_t capacity,
                                                       const ast_dataitem_t* item);
+/* Type 21909, I021/165 of editions 2.x: summary "TAR:%.2fDEG/S". */
+ASTERIX_EXPORT ast_dataitem_021_909_t ast_dataitem_021_A09_decode(const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_A09_get_summary(char* buffer, size_t capacity,
+                                                      const ast_dataitem_t* item);
+ASTERIX_EXPORT char* ast_dataitem_021_A09_get_detail_html(char* buffer, size_t capacity,
+                                                          const ast_dataitem_t* item);
 
 /* Item-specific size rules. I021/271 of editions 1.0 to 2.1 (type 21907): a first octet with
  * FX, then one octet without FX. */
@@ -1878,5 +1893,16 @@ ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_048_get_heading(const ast_da
 #ifdef __cplusplus
 }
 #endif
+
+/* The categories whose declarations live in headers of their own. */
+#include <asterix/cat004.h>
+#include <asterix/cat008.h>
+#include <asterix/cat010.h>
+#include <asterix/cat019.h>
+#include <asterix/cat020.h>
+#include <asterix/cat023.h>
+#include <asterix/cat062.h>
+#include <asterix/cat065.h>
+#include <asterix/cat240.h>
 
 #endif /* ASTERIX_ASTERIX_H */
