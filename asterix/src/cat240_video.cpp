@@ -55,7 +55,8 @@ ast_video_cells_t ast_videocells_decode(const uint8_t* octets, uint64_t size, ui
         cell.range =
             (static_cast<double>(start_range) + cell.number - 1) * cell_duration * SPEED_OF_LIGHT * 0.5;
         cell.amplitude = octets[i];
-        ast::log(AST_LOG_INFO, "Cell ID=%u, Range=.2f, Amp=%u.", cell.number, cell.amplitude);
+        ast::log(AST_LOG_INFO, "Cell ID=%u, Range=%.2f, Amp=%u.", cell.number, cell.range,
+                 cell.amplitude);
     }
     result.ok = 1;
     return result;

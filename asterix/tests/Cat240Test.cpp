@@ -85,7 +85,8 @@ TEST(Cat240, VideoCellDecoder) {
             EXPECT_NEAR(cells->cells[i].range, (10 + numbers[i] - 1) * 1e-6 * 299792458.0 / 2,
                         1e-6);
         }
-        EXPECT_EQ(log.count(AST_LOG_INFO, "Cell ID=2, Range=.2f, Amp=16."), 1);
+        // The cell's range in metres: (10 + 2 - 1) cells of 1 us, at half the speed of light.
+        EXPECT_EQ(log.count(AST_LOG_INFO, "Cell ID=2, Range=1648.86, Amp=16."), 1);
         EXPECT_EQ(log.size(), 3u);
         char html[4096];
         const std::string view = ast_videocells_get_detail_html(html, sizeof html, cells.get());
