@@ -21,10 +21,14 @@ bin=$(cd "$build/bin" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"; kill $(jobs -p) 2>/dev/null || true' EXIT
 
+# 500 aircraft transmit some 3,000 replies per second of scene time: make the scene long enough
+# for the highest rate to last the whole run.
+max_rate=0
+for rate in "${rates[@]}"; do [ "$rate" -gt "$max_rate" ] && max_rate=$rate; done
 stream="$work/scene500.beast"
-"$bin/veltmar-feed" --scene 500 --duration $((seconds + 60)) --fast --quiet --seed 7 \
+"$bin/veltmar-feed" --scene 500 --duration $((seconds * max_rate / 3000 + 60)) --fast --quiet --seed 7 \
     --start-time 2026-01-01T00:00:00Z --out "$stream"
-echo "stream: $(stat -c %s "$stream") bytes of 500 aircraft"
+echo "stream: $(stat -c %s "$stream") bytes of 500 aircraft, enough for ${max_rate} replies/s over ${seconds} s"
 
 port=$((31000 + RANDOM % 1000))
 printf "%8s %10s %10s %9s %9s %9s %12s %s\n" rate sent decoded p50_ms p99_ms max_ms cpu_us/reply verdict
