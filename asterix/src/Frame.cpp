@@ -40,18 +40,22 @@ void log(int level, const char* format, ...) {
     handler(level, message);
 }
 
-void logDump(const uint8_t* data, uint64_t size) {
+void logDump(const uint8_t* data, uint64_t size, uint64_t limit) {
     if (!g_handler)
         return;
     log(AST_LOG_DEBUG, "Binary data size: %d", static_cast<int>(size));
-    for (uint64_t start = 0; start < size; start += 16) {
+    const uint64_t shown = size < limit ? size : limit;
+    for (uint64_t start = 0; start < shown; start += 16) {
         char line[16 * 6 + 1];
         Text text(line, sizeof line);
-        for (uint64_t i = start; i < size && i < start + 16; ++i)
+        for (uint64_t i = start; i < shown && i < start + 16; ++i)
             text.printf("0x%.2X, ", data[i]);
         text.chop(2);
         log(AST_LOG_DEBUG, "%s", line);
     }
+    if (size > shown)
+        log(AST_LOG_DEBUG, "%llu further octets left out.",
+            static_cast<unsigned long long>(size - shown));
 }
 
 }  // namespace ast

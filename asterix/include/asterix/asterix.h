@@ -749,7 +749,9 @@ ASTERIX_EXPORT ast_datarecord_t ast_datarecord_copy(uint8_t* buffer, uint64_t ca
                                                     const ast_datarecord_t* source);
 
 /* Decodes CAT, LEN and up to 64 records; a 65th logs "Number of datarecords %d exceed
- * limitation." (PANIC) and fails the block. */
+ * limitation." (PANIC), then at DEBUG "Binary data size: %d" (the available octets), the first
+ * 256 of them 16 a line, and "%llu further octets left out." for the rest, and fails the block
+ * (its first 64 records kept). ast_datablock_iter_begin walks such a block. */
 ASTERIX_EXPORT ast_datablock_t ast_datablock_decode(const uint8_t* data, uint64_t available,
                                                     const ast_uap_t* uap);
 /* Decodes with a guessed UAP: per record for CAT001 (plot or track), else the cached UAP of
@@ -768,6 +770,47 @@ ASTERIX_EXPORT ast_datablock_t ast_datablock_encode(uint8_t* buffer, uint64_t ca
 ASTERIX_EXPORT ast_datablock_t ast_datablock_modify(uint8_t* buffer, uint64_t capacity,
                                                     const ast_datablock_t* source,
                                                     const ast_dataitem_mods_t* mods);
+
+/* A walk over the records of one data block, one record at a time into a record of the
+ * caller's, without the 64-record limit of ast_datablock_t: a legal block of small plots
+ * (LEN up to 65535) can hold hundreds of records. The records are those ast_datablock_decode
+ * would give, decoded against the whole available input as it does.
+ *
+ * The header is read by ast_datablock_iter_begin: category is the CAT octet (when 3 octets are
+ * available), length is LEN (0 when LEN exceeds the available octets); a header that is
+ * refused (no data, fewer than 3 octets, LEN below 3 or above available) sets failed at once.
+ * pos is the offset from data of the next record, count the records walked so far. When
+ * cat001_by_typ is set, each CAT001 record gets the plot or the standard profile by the TYP
+ * bit of its I001/020, as smart decode chooses them. */
+typedef struct ast_datablock_iter {
+    const uint8_t* data;
+    uint64_t available;
+    uint64_t length;
+    uint32_t category;
+    ast_uap_t uap;
+    uint8_t cat001_by_typ;
+    uint64_t pos;
+    uint64_t count;
+    uint8_t failed;
+} ast_datablock_iter_t;
+
+/* Starts a walk with one UAP (NULL: none, every record fails). */
+ASTERIX_EXPORT ast_datablock_iter_t ast_datablock_iter_begin(const uint8_t* data,
+                                                            uint64_t available,
+                                                            const ast_uap_t* uap);
+/* Starts a walk with the UAP that smart decode would choose, tried in its order (CAT001 plot
+ * or track per record, the cached UAP, then every exported UAP) and updating its cache; a
+ * candidate is kept when its walk ends exactly at LEN, whatever the number of records. When
+ * none does, the walk of the last candidate is returned, so that the caller sees the failure. */
+ASTERIX_EXPORT ast_datablock_iter_t ast_datablock_iter_smart_begin(const uint8_t* data,
+                                                                  uint64_t available);
+/* Decodes the next record into *record and returns true when it is ok. Returns false at the
+ * end of the block (record untouched) and when a record fails: then *record holds the failed
+ * record (ok 0, its items so far kept, data at the failing record), failed is set and every
+ * later call returns false. No log line beyond those of item decoding. */
+ASTERIX_EXPORT bool ast_datablock_iter_next(ast_datablock_iter_t* iter, ast_datarecord_t* record);
+/* True when the walk ended with the records exactly filling LEN (a block of LEN 3 at once). */
+ASTERIX_EXPORT bool ast_datablock_iter_ok(const ast_datablock_iter_t* iter);
 
 /* ---------------------------------------------------------------------------------------- */
 /* BDS registers (Comm-B, ICAO Doc 9871)                                                     */
