@@ -1033,6 +1033,75 @@ typedef struct ast_record_velocity {
 } ast_record_velocity_t;
 
 /* ---------------------------------------------------------------------------------------- */
+/* Record views, getters and keywords                                                        */
+
+/* A detail table of the record's items: header cells "Dataitem", "Name", "Size", "Summary",
+ * then one row per item (type text, name, size as "%.2zu", summary of at most 255 characters),
+ * rows alternating as every detail table does; ends with "</table><br/>". A NULL record writes
+ * empty text. */
+ASTERIX_EXPORT char* ast_datarecord_get_detail_html(char* buffer, size_t capacity,
+                                                    const ast_datarecord_t* record);
+
+/* The common surveillance values of any record, through the getter table of its category.
+ * Invalid (all zero) for a NULL record, a record that is not ok, a category outside 1 to 62,
+ * and a category without a table or without that getter. Nothing is logged. */
+ASTERIX_EXPORT ast_record_sacsic_t ast_datarecord_get_sacsic(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_timeofday_t ast_datarecord_get_timeofday(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_msgtype_t ast_datarecord_get_msgtype(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_tracknum_t ast_datarecord_get_tracknum(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_squawk_t ast_datarecord_get_squawk(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_callsign_t ast_datarecord_get_callsign(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_icaoaddr_t ast_datarecord_get_icaoaddr(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_coordinate_t
+ast_datarecord_get_coordinate(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_flightlevel_t
+ast_datarecord_get_flightlevel(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_polarcoord_t
+ast_datarecord_get_polarcoord(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_get_heading(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_get_speed(const ast_datarecord_t* record);
+
+/* Keywords: the values by which records are shown, searched and filtered. */
+enum ast_keyword {
+    AST_KEYWORD_SACSIC = 0,       /* "SAC/SIC": "%.3d/%.3d" */
+    AST_KEYWORD_TIMESTAMP = 1,    /* "Time Stamp": "%02d:%02d:%02d.%03d" */
+    AST_KEYWORD_TYPE = 2,         /* "Type": "North", "Sector", "Plot", "Track", "ADS-B", "Mlat" */
+    AST_KEYWORD_TRACKNUM = 3,     /* "Track Number": "%.4d" */
+    AST_KEYWORD_MODE3A = 4,       /* "Mode 3/A": "%.4o" */
+    AST_KEYWORD_FLIGHTLEVEL = 5,  /* "Flight Level": "%04.2f" */
+    AST_KEYWORD_CALLSIGN = 6,     /* "Callsign": the characters, trailing blanks left out */
+    AST_KEYWORD_ICAOADDR = 7,     /* "ICAO Address": "%.6X" */
+    AST_KEYWORD_POLARCOORD = 8,   /* "Polar Coordinates": "R:%08.4f T:%06.2f" (NM, degrees) */
+    AST_KEYWORD_WGS84COORD = 9,   /* "WGS84 Coordinates": "%.6f %.6f" (latitude, longitude) */
+    AST_KEYWORD_SPEED = 10,       /* "Speed": "M:%06.2f T:%06.2f", "M:%06.2f" or "T:%06.2f" */
+    AST_KEYWORD_HEADING = 11,     /* "Heading": as "Speed", from the heading getter */
+    AST_KEYWORD_COUNT = 12
+};
+
+/* The keyword's name; empty text for an unknown keyword. Returns buffer. */
+ASTERIX_EXPORT char* ast_keyword_to_str(char* buffer, size_t capacity, uint32_t keyword);
+/* The record's value for the keyword in the keyword's format; empty text when the record does
+ * not carry it (or a message type outside 1 to 6). Returns buffer. */
+ASTERIX_EXPORT char* ast_datarecord_get_keyword(char* buffer, size_t capacity,
+                                                const ast_datarecord_t* record, uint32_t keyword);
+/* Whether the record gives a valid value for the keyword. */
+ASTERIX_EXPORT bool ast_datarecord_contain_keyword(const ast_datarecord_t* record,
+                                                   uint32_t keyword);
+/* Whether the record's value matches a text typed by a user: SAC/SIC against "SAC/SIC" (or a
+ * lone SAC), the track number against a decimal number, the flight level against a number (within
+ * 1/8 FL), the ICAO address against a hexadecimal number, Mode 3/A against an octal number; a
+ * number may have leading blanks and a sign, and only blanks behind it. The callsign matches by
+ * ast_keyword_match with the text as pattern. Any other keyword, a text without a number or a
+ * record without the value gives false. */
+ASTERIX_EXPORT bool ast_datarecord_match_keyword(const ast_datarecord_t* record, uint32_t keyword,
+                                                 const char* text, bool case_sensitive);
+/* Blank-delimited word match: leading blanks of both are skipped, then the pattern's characters
+ * up to its end or a blank must equal the text's (case-folded unless case_sensitive), and the
+ * text must end or reach a blank there. An empty pattern matches an empty or blank text. NULL
+ * gives false. */
+ASTERIX_EXPORT bool ast_keyword_match(const char* pattern, const char* text, bool case_sensitive);
+
+/* ---------------------------------------------------------------------------------------- */
 /* Item names of each category                                                               */
 
 ASTERIX_EXPORT const char* ast_dataitem_001_get_name(ast_dataitem_type_t type);
