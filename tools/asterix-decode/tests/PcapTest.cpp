@@ -152,7 +152,7 @@ TEST(Pcap, DamagedFilesEndWithAReason) {
 TEST(Pcap, UdpPayloadOfEachLinkLayer) {
     const std::string ip = ipv4Udp(BLOCK);
     const std::string ipv6 =
-        "60 00 00 00 00 0C 11 40 "
+        std::string("60 00 00 00 00 0C 11 40 ")
         "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 00 00 "
         "00 00 01 1F 40 21 98 00 0C 00 00 " +
         BLOCK;
