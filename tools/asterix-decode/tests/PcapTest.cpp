@@ -152,9 +152,10 @@ TEST(Pcap, DamagedFilesEndWithAReason) {
 TEST(Pcap, UdpPayloadOfEachLinkLayer) {
     const std::string ip = ipv4Udp(BLOCK);
     const std::string ipv6 =
-        std::string("60 00 00 00 00 0C 11 40 ")
-        "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-        "00 00 01 1F 40 21 98 00 0C 00 00 " +
+        std::string("60 00 00 00 00 0C 11 40 "
+                    "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 01 "
+                    "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 01 "
+                    "1F 40 21 98 00 0C 00 00 ") +
         BLOCK;
     const struct {
         const char* name;
