@@ -63,6 +63,7 @@ std::string describeFailure(const ast_datablock_iter_t& iter, const ast_datareco
         pos = recordOffset;
     } else if (iter.cat001_by_typ && failed.count == 0 && !ast_fspec_is_set(&failed.fspec, 2)) {
         reason = "it has no I001/020 to tell a plot from a track";
+        pos = recordOffset;
     } else if (failed.count >= AST_MAX_DATAITEMS) {
         reason = "it has more than 32 items";
     } else {
