@@ -30,12 +30,15 @@ int main(int argc, char** argv) {
         case asterixdecode::ParseResult::Run:
             break;
     }
-    // Interrupting a live reception still prints the counts. A closed pipe ends the output
-    // quietly (write fails) instead of killing the process.
-    struct sigaction action = {};
-    action.sa_handler = &onSignal;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    // Interrupting a live reception ends it and still prints the counts (files end by
+    // themselves, and an interrupt ends them at once). A closed pipe ends the output quietly
+    // (write fails) instead of killing the process.
+    if (options.udp) {
+        struct sigaction action = {};
+        action.sa_handler = &onSignal;
+        sigaction(SIGINT, &action, nullptr);
+        sigaction(SIGTERM, &action, nullptr);
+    }
     std::signal(SIGPIPE, SIG_IGN);
     asterixdecode::Output out(STDOUT_FILENO);
     asterixdecode::Output err(STDERR_FILENO);

@@ -18,6 +18,20 @@ size_t ByteSource::readFully(uint8_t* out, size_t size) {
 }
 
 size_t FdSource::read(uint8_t* out, size_t capacity) {
+    if (_pos == _end) {
+        // Large reads go straight through; small ones refill the buffer.
+        if (capacity >= sizeof _buffer)
+            return fill(out, capacity);
+        _pos = 0;
+        _end = fill(_buffer, sizeof _buffer);
+    }
+    const size_t n = capacity < _end - _pos ? capacity : _end - _pos;
+    std::memcpy(out, _buffer + _pos, n);
+    _pos += n;
+    return n;
+}
+
+size_t FdSource::fill(uint8_t* out, size_t capacity) {
     for (;;) {
         const ssize_t n = ::read(_fd, out, capacity);
         if (n >= 0)

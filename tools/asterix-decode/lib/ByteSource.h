@@ -17,7 +17,9 @@ public:
     size_t readFully(uint8_t* out, size_t size);
 };
 
-// A file descriptor (a file, standard input, a pipe); the descriptor is not closed.
+// A file descriptor (a file, standard input, a pipe), read through a buffer of its own so that
+// the small reads of a capture's frame headers cost no system call each; the descriptor is not
+// closed.
 class FdSource : public ByteSource {
 public:
     explicit FdSource(int fd) : _fd(fd) {}
@@ -25,8 +27,11 @@ public:
     bool failed() const { return _failed; }
 
 private:
+    size_t fill(uint8_t* out, size_t capacity);
     int _fd;
     bool _failed = false;
+    uint8_t _buffer[64 * 1024];
+    size_t _pos = 0, _end = 0;
 };
 
 // Octets in memory, not owned.

@@ -110,6 +110,11 @@ void Decoder::damaged(const Position& at, const std::string& why) {
     _err.flushIfLarge();
 }
 
+void Decoder::inputDamaged(const std::string& what) {
+    ++_failures;
+    _err.append(what + "\n");
+}
+
 void Decoder::fail(const Position& at, uint32_t category, size_t size, const std::string& why) {
     ++_failures;
     ++_counts[category].failed;

@@ -46,6 +46,9 @@ public:
     Decoder(const DecodeOptions& options, Output& out, Output& err);
     void block(const uint8_t* data, size_t size, const Position& at) override;
     void damaged(const Position& at, const std::string& why) override;
+    // An input that ends in a way that is no block (a capture file cut short): counted as a
+    // failure and written to err.
+    void inputDamaged(const std::string& what);
     // The counts per category and in total, written to err.
     void writeCounts();
     const std::map<uint32_t, CategoryCount>& counts() const { return _counts; }

@@ -38,7 +38,7 @@ bool decodePcap(ByteSource& source, const std::string& name, size_t skip, Decode
         }
     }
     if (!error.empty())
-        decoder.damaged(Position{}, name + ": " + error);
+        decoder.inputDamaged(name + ": " + error);
     return true;
 }
 
