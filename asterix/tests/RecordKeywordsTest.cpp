@@ -116,6 +116,23 @@ TEST(Keyword, VelocityShowsBothParts) {
     EXPECT_EQ(keyword(&r.record, AST_KEYWORD_HEADING), "M:450.00 T:180.00");
 }
 
+// A callsign of all eight characters is shown whole; padding blanks are not shown.
+TEST(Keyword, CallsignsOfEveryLength) {
+    const struct {
+        const char* octets;  // I021/170: eight 6-bit characters
+        const char* text;
+    } rows[] = {{"04 20 C4 14 61 C8", "ABCDEFGH"},
+                {"04 20 E0 82 08 20", "ABC"},
+                {"82 08 20 82 08 20", ""},
+                {"04 28 20 82 08 01", "AB     A"}};
+    for (const auto& row : rows) {
+        // Edition 0.26: FRN 1 I021/010, FRN 18 I021/170.
+        const Record r = handRecord(21, (std::string("81 01 10 01 02 ") + row.octets).c_str());
+        EXPECT_EQ(keyword(&r.record, AST_KEYWORD_CALLSIGN), row.text) << row.octets;
+        EXPECT_TRUE(ast_datarecord_contain_keyword(&r.record, AST_KEYWORD_CALLSIGN)) << row.octets;
+    }
+}
+
 TEST(Keyword, NothingOfARecordThatIsNotOk) {
     Record r = sampleRecord("cat048.raw");
     ASSERT_TRUE(ast_datarecord_get_sacsic(&r.record).valid);
