@@ -139,49 +139,74 @@ bool Decoder::passes(const ast_datarecord_t& record) const {
     return true;
 }
 
+// Writes the records of one walk that pass the filters; whether the walk reached LEN.
+bool Decoder::writeWalk(ast_datablock_iter_t* iter, size_t size, const Position& at,
+                        uint64_t* records, uint64_t* shown) {
+    const char* profile = walkProfile(*iter);
+    if (_options.format == Format::Text)
+        _out.printf("%s block at %s, %zu octets, profile %s\n", ast_category_to_str(iter->category),
+                    positionText(at).c_str(), size, profile);
+    *records = *shown = 0;
+    while (ast_datablock_iter_next(iter, &_record)) {
+        ++*records;
+        if (!passes(_record))
+            continue;
+        ++*shown;
+        writeRecord(_record, *records, profile, at);
+    }
+    return ast_datablock_iter_ok(iter);
+}
+
 void Decoder::decode(const uint8_t* data, size_t size, const Position& at) {
     const uint32_t category = data[0];
     CategoryCount& count = _counts[category];
     ++count.blocks;
+    uint64_t records = 0, shown = 0;
     const auto chosen = _options.uaps.find(category);
-    const bool smart = chosen == _options.uaps.end();
-    ast_datablock_iter_t iter = smart ? ast_datablock_iter_smart_begin(data, size)
-                                      : ast_datablock_iter_begin(data, size, chosen->second);
-    const char* profile = walkProfile(iter);
-    const size_t mark = _out.mark();
-    if (_options.format == Format::Text)
-        _out.printf("%s block at %s, %zu octets, profile %s\n", ast_category_to_str(category),
-                    positionText(at).c_str(), size, profile);
-    uint64_t index = 0, shown = 0;
-    while (ast_datablock_iter_next(&iter, &_record)) {
-        ++index;
-        if (!passes(_record))
-            continue;
-        ++shown;
-        writeRecord(_record, index, profile, at);
+    if (chosen != _options.uaps.end()) {
+        ast_datablock_iter_t iter = ast_datablock_iter_begin(data, size, chosen->second);
+        const bool ok = writeWalk(&iter, size, at, &records, &shown);
+        count.records += records;
+        count.shown += shown;
+        if (!ok)
+            fail(at, category, size,
+                 std::string("profile ") + walkProfile(iter) + ": " +
+                     describeFailure(iter, _record, at));
+        return;
     }
-    if (ast_datablock_iter_ok(&iter)) {
-        count.records += index;
+    // Smart decode. A stream's blocks of one category are mostly of one profile: the profile
+    // that read the category's last block is tried first, written as it walks (and taken back
+    // when it fails), which spares smart decode's trial walk over the block. Not for CAT001,
+    // whose plots and tracks smart decode tells apart record by record before anything else.
+    const size_t mark = _out.mark();
+    Remembered& last = _remembered[category];
+    if (last.known && category != 1) {
+        ast_datablock_iter_t iter = ast_datablock_iter_begin(data, size, &last.uap);
+        iter.cat001_by_typ = last.cat001ByTyp;
+        if (writeWalk(&iter, size, at, &records, &shown)) {
+            count.records += records;
+            count.shown += shown;
+            return;
+        }
+        _out.rollback(mark);
+    }
+    ast_datablock_iter_t iter = ast_datablock_iter_smart_begin(data, size);
+    if (writeWalk(&iter, size, at, &records, &shown)) {
+        last = Remembered{true, iter.uap, iter.cat001_by_typ};
+        count.records += records;
         count.shown += shown;
         return;
     }
-    if (smart) {
-        // No profile decodes the block: its records would be those of the last one tried, which
-        // means nothing. The standard profile says where the block goes wrong.
-        _out.rollback(mark);
-        iter = ast_datablock_iter_begin(data, size, &AST_UAP_STANDARD);
-        iter.cat001_by_typ = category == 1;
-        while (ast_datablock_iter_next(&iter, &_record)) {
-        }
-        fail(at, category, size,
-             "no profile decodes it; with the standard profile " +
-                 describeFailure(iter, _record, at) + " (--inspect tries each profile)");
-        return;
+    // No profile decodes the block: its records would be those of the last one tried, which
+    // means nothing. The standard profile says where the block goes wrong.
+    _out.rollback(mark);
+    iter = ast_datablock_iter_begin(data, size, &AST_UAP_STANDARD);
+    iter.cat001_by_typ = category == 1;
+    while (ast_datablock_iter_next(&iter, &_record)) {
     }
-    count.records += index;
-    count.shown += shown;
     fail(at, category, size,
-         std::string("profile ") + profile + ": " + describeFailure(iter, _record, at));
+         "no profile decodes it; with the standard profile " + describeFailure(iter, _record, at) +
+             " (--inspect tries each profile)");
 }
 
 void Decoder::writeRecord(const ast_datarecord_t& record, uint64_t index, const char* profile,

@@ -56,6 +56,8 @@ public:
 
 private:
     void decode(const uint8_t* data, size_t size, const Position& at);
+    bool writeWalk(ast_datablock_iter_t* iter, size_t size, const Position& at,
+                   uint64_t* records, uint64_t* shown);
     void inspect(const uint8_t* data, size_t size, const Position& at);
     bool passes(const ast_datarecord_t& record) const;
     void writeRecord(const ast_datarecord_t& record, uint64_t index, const char* profile,
@@ -73,6 +75,13 @@ private:
     uint64_t _failures = 0;
     bool _headerWritten = false;
     ast_datarecord_t _record;  // the record being walked (large: kept, not rebuilt)
+    // The profile that decoded each category's last block in smart decode.
+    struct Remembered {
+        bool known = false;
+        ast_uap_t uap{};
+        uint8_t cat001ByTyp = 0;
+    };
+    Remembered _remembered[256];
 };
 
 // Why a walk stopped short of LEN, pointing at the octet (as an offset in the same frame of
