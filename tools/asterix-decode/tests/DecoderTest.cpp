@@ -296,3 +296,25 @@ TEST(Decoder, InspectionComparesEveryProfile) {
               std::string::npos)
         << r.out;
 }
+
+// Smart decode starts with the profile of the category's last block, and falls back to the
+// whole guess when that profile does not read the block.
+TEST(Decoder, SmartDecodeFollowsAChangeOfProfile) {
+    Bytes input = readFile("cat21_re.ast");  // editions 2.x
+    const Bytes v026 = blockOf(21, "81 01 40 01 02 08 00 80 00");  // I021/010, I021/160 of 0.26
+    input.insert(input.end(), v026.begin(), v026.end());
+    const Bytes again = readFile("cat21_re.ast");
+    input.insert(input.end(), again.begin(), again.end());
+    const Result r = decodeBytes(input, {});
+    EXPECT_EQ(r.failures, 0u) << r.err;
+    EXPECT_EQ(r.counts.at(21).records, 5u);
+    const std::vector<std::string> l = lines(r.out);
+    std::vector<std::string> headers;
+    for (const std::string& line : l)
+        if (line.find(" block at ") != std::string::npos)
+            headers.push_back(line.substr(line.find("profile ")));
+    EXPECT_EQ(headers, (std::vector<std::string>{"profile 2.1", "profile 2.1", "profile 0.26",
+                                                 "profile 2.1", "profile 2.1"}));
+    EXPECT_NE(r.out.find("  [I021/160][Size: 4] SPD:450.00KT AGL:180.00DEG\n"), std::string::npos)
+        << r.out;
+}
