@@ -131,15 +131,20 @@ std::string usageText() {
            "  --format text        records and items with their summaries (the default)\n"
            "  --format keywords    one tab-separated line of keyword values per record\n"
            "  --format json        one JSON object per record\n"
-           "  --keywords LIST      keywords of those lines, comma-separated, of: " +
+           "  --keywords LIST      keywords of those lines, comma-separated, of:\n"
+           "                       " +
            toolKeywordNames(false) +
            "\n"
            "                       (default " +
            DEFAULT_KEYWORDS +
            ")\n"
-           "  --filter KW=TEXT     only records whose value matches TEXT (repeatable), for " +
+           "  --filter KW=TEXT     only records whose value matches TEXT (repeatable), for\n"
+           "                       " +
            toolKeywordNames(true) +
-           "\n"
+           ":\n"
+           "                       sacsic 25/201 (or a lone SAC), track in decimal, squawk in\n"
+           "                       octal, fl within 1/8 FL, address in hexadecimal, callsign\n"
+           "                       as a word (DLH matches DLH but not DLH65A)\n"
            "  --case-sensitive     callsign filters compare case\n"
            "  --no-counts          no counts per category at the end\n"
            "  --help               this text\n"
