@@ -5,7 +5,8 @@
 // re-written through modify, and the records of the categories with record forms are
 // disassembled, converted and assembled again: whatever assembles must decode again. The read-only
 // record forms (CAT004, CAT020, CAT062, CAT065) are filled, and CAT240 video records are decoded
-// into their video cells and shown.
+// into their video cells and shown. The record iterator walks the block too, each record shown
+// and matched by keyword.
 
 #include <cstddef>
 #include <cstdint>
@@ -253,6 +254,35 @@ void exerciseItems(const ast_datablock_t& block) {
     }
 }
 
+// The record iterator walks what block decode decodes, record for record, without its limit;
+// every walked record is shown by keyword and as a detail table, and matched by keyword.
+ast_datarecord_t g_walked;
+void exerciseIterator(const uint8_t* data, size_t size) {
+    ast_datablock_iter_t iter = ast_datablock_iter_smart_begin(data, size);
+    const ast_uap_t uap = iter.uap;
+    const bool byTyp = iter.cat001_by_typ;
+    uint64_t walked = 0;
+    while (ast_datablock_iter_next(&iter, &g_walked)) {
+        if (!g_walked.ok || iter.pos > size)
+            __builtin_trap();
+        for (uint32_t k = 0; k <= AST_KEYWORD_COUNT; ++k) {
+            ast_datarecord_get_keyword(g_text, 64, &g_walked, k);
+            // A value shown is a value contained (a blank callsign is contained but shows empty).
+            if (g_text[0] != '\0' && !ast_datarecord_contain_keyword(&g_walked, k))
+                __builtin_trap();
+            ast_datarecord_match_keyword(&g_walked, k, g_text, false);
+        }
+        ast_datarecord_get_detail_html(g_text, sizeof g_text, &g_walked);
+        ++walked;
+    }
+    // Within 64 records the walk and the block decode with the same profile agree.
+    if (!byTyp && ast_datablock_iter_ok(&iter) && walked <= AST_MAX_DATARECORDS) {
+        ast_datablock_decode_into(&g_block, data, size, &uap);
+        if (!g_block.ok || g_block.count != walked)
+            __builtin_trap();
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -262,6 +292,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             __builtin_trap();
         exerciseGetters(g_block);
     }
+    exerciseIterator(data, size);
     ast_datablock_smart_decode_into(&g_block, data, size);
     exerciseGetters(g_block);
     exerciseItems(g_block);

@@ -40,18 +40,22 @@ void log(int level, const char* format, ...) {
     handler(level, message);
 }
 
-void logDump(const uint8_t* data, uint64_t size) {
+void logDump(const uint8_t* data, uint64_t size, uint64_t limit) {
     if (!g_handler)
         return;
     log(AST_LOG_DEBUG, "Binary data size: %d", static_cast<int>(size));
-    for (uint64_t start = 0; start < size; start += 16) {
+    const uint64_t shown = size < limit ? size : limit;
+    for (uint64_t start = 0; start < shown; start += 16) {
         char line[16 * 6 + 1];
         Text text(line, sizeof line);
-        for (uint64_t i = start; i < size && i < start + 16; ++i)
+        for (uint64_t i = start; i < shown && i < start + 16; ++i)
             text.printf("0x%.2X, ", data[i]);
         text.chop(2);
         log(AST_LOG_DEBUG, "%s", line);
     }
+    if (size > shown)
+        log(AST_LOG_DEBUG, "%llu further octets left out.",
+            static_cast<unsigned long long>(size - shown));
 }
 
 }  // namespace ast
@@ -112,13 +116,33 @@ const char* ast_dataitem_type_to_str(ast_dataitem_type_t type) {
     } ALIASES[] = {{902, "130"}, {903, "040"}, {904, "131"}, {905, "090"}, {906, "210"},
                    {907, "271"}, {908, "200"}, {909, "165"}, {998, "REF"}, {999, "SPF"}};
     const uint32_t category = type / 1000, item = type % 1000;
-    for (const auto& alias : ALIASES) {
-        if (alias.item == item) {
-            std::snprintf(g_typeText, sizeof g_typeText, "I%03u/%s", category, alias.text);
-            return g_typeText;
-        }
+    const char* itemText = nullptr;
+    for (const auto& alias : ALIASES)
+        if (alias.item == item)
+            itemText = alias.text;
+    if (category > 999) {
+        if (itemText)
+            std::snprintf(g_typeText, sizeof g_typeText, "I%03u/%s", category, itemText);
+        else
+            std::snprintf(g_typeText, sizeof g_typeText, "I%03u/%03u", category, item);
+        return g_typeText;
     }
-    std::snprintf(g_typeText, sizeof g_typeText, "I%03u/%03u", category, item);
+    // "I%03u/%03u" written by hand: every item line of a decoded block asks for it, and a
+    // formatted print costs more than the rest of the line.
+    char* p = g_typeText;
+    *p++ = 'I';
+    *p++ = static_cast<char>('0' + category / 100);
+    *p++ = static_cast<char>('0' + category / 10 % 10);
+    *p++ = static_cast<char>('0' + category % 10);
+    *p++ = '/';
+    if (itemText) {
+        std::strcpy(p, itemText);
+    } else {
+        *p++ = static_cast<char>('0' + item / 100);
+        *p++ = static_cast<char>('0' + item / 10 % 10);
+        *p++ = static_cast<char>('0' + item % 10);
+        *p = '\0';
+    }
     return g_typeText;
 }
 

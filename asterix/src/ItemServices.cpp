@@ -108,6 +108,28 @@ char* ast_datarecord_get_hex_html(char* buffer, size_t capacity, const ast_datar
     return buffer;
 }
 
+char* ast_datarecord_get_detail_html(char* buffer, size_t capacity,
+                                     const ast_datarecord_t* record) {
+    Text out(buffer, capacity);
+    if (!record)
+        return buffer;
+    html::tableBegin(out);
+    html::headerRow(out, "Dataitem", "Name", "Size", "Summary", html::END_OF_ROW);
+    const uint64_t count =
+        record->count < uint64_t{AST_MAX_DATAITEMS} ? record->count : uint64_t{AST_MAX_DATAITEMS};
+    for (uint64_t i = 0; i < count; ++i) {
+        const ast_dataitem_t& item = record->items[i];
+        char type[16], size[24], summary[256];
+        std::snprintf(type, sizeof type, "%s", ast_dataitem_type_to_str(item.type));
+        std::snprintf(size, sizeof size, "%.2zu", static_cast<size_t>(item.size));
+        ast_dataitem_get_summary(summary, sizeof summary, &item);
+        html::dataRow(out, type, ast_dataitem_get_name(item.type), size, summary,
+                      html::END_OF_ROW);
+    }
+    html::tableEnd(out);
+    return buffer;
+}
+
 // ---- subfields -----------------------------------------------------------------------------
 
 const char* ast_subfield_get_id(uint32_t subfieldType) {

@@ -13,8 +13,9 @@ namespace ast {
 // nothing when no handler is registered.
 ASTERIX_EXPORT void log(int level, const char* format, ...) __attribute__((format(printf, 2, 3)));
 bool logEnabled();
-// "Binary data size: %d", then the octets as "0x%.2X, ", 16 a line, at DEBUG.
-void logDump(const uint8_t* data, uint64_t size);
+// "Binary data size: %d", then the first `limit` octets as "0x%.2X, ", 16 a line, and, when the
+// data is longer, "%llu further octets left out.", all at DEBUG.
+void logDump(const uint8_t* data, uint64_t size, uint64_t limit);
 
 }  // namespace ast
 

@@ -96,49 +96,6 @@ void resetBlock(ast_datablock_t* block, const uint8_t* data, const ast_uap_t& ua
     block->ok = 0;
 }
 
-// Chooses the UAP of each record (CAT001 plots and tracks); returns false to stop the block.
-using UapChooser = bool (*)(const uint8_t* record, uint64_t available, ast_uap_t* uap);
-
-// The block engine: header, then records until LEN, at most 64 of them.
-void decodeBlock(ast_datablock_t* block, const uint8_t* data, uint64_t available,
-                 const ast_uap_t& uap, UapChooser chooser) {
-    resetBlock(block, data, uap);
-    if (!data || available < 3)
-        return;
-    block->category = data[0];
-    const uint64_t len = (static_cast<uint64_t>(data[1]) << 8) | data[2];
-    if (len > available)
-        return;
-    block->length = len;
-    if (len < 3)
-        return;
-    block->records_length = len - 3;
-    uint64_t pos = 3;
-    while (pos < len) {
-        ast_uap_t recordUap = uap;
-        if (chooser && !chooser(data + pos, available - pos, &recordUap))
-            return;
-        if (block->count < AST_MAX_DATARECORDS) {
-            ast_datarecord_t* record = &block->records[block->count];
-            decodeRecord(record, data + pos, available - pos, block->category, recordUap);
-            if (!record->ok)
-                return;
-            pos += record->length;
-            ++block->count;
-        } else {
-            ast_datarecord_t extra;
-            decodeRecord(&extra, data + pos, available - pos, block->category, recordUap);
-            if (!extra.ok)
-                return;
-            log(AST_LOG_PANIC, "Number of datarecords %d exceed limitation.",
-                static_cast<int>(block->count + 1));
-            ast::logDump(data, available);
-            return;
-        }
-    }
-    block->ok = pos == len;
-}
-
 // CAT001 carries plots and tracks in one category: I001/020 (FRN 2, behind the two octets of
 // I001/010) tells them apart by its TYP bit, and the two have different UAPs.
 bool chooseCat001Uap(const uint8_t* record, uint64_t available, ast_uap_t* uap) {
@@ -151,6 +108,98 @@ bool chooseCat001Uap(const uint8_t* record, uint64_t available, ast_uap_t* uap) 
     *uap = (record[typOctet] & 0x80) ? AST_UAP_STANDARD : AST_UAP_CAT001_PLOT;
     return true;
 }
+
+// A block's walk: the header, then its records one by one. The one engine behind block decode,
+// smart decode and the exported iterator.
+ast_datablock_iter_t beginWalk(const uint8_t* data, uint64_t available, const ast_uap_t& uap) {
+    ast_datablock_iter_t iter = {data, available, 0, 0, uap, 0, 3, 0, 1};
+    if (!data || available < 3)
+        return iter;
+    iter.category = data[0];
+    const uint64_t len = (static_cast<uint64_t>(data[1]) << 8) | data[2];
+    if (len > available)
+        return iter;
+    iter.length = len;
+    iter.failed = len < 3;
+    return iter;
+}
+
+bool walkNext(ast_datablock_iter_t* iter, ast_datarecord_t* record) {
+    if (iter->failed || iter->pos >= iter->length)
+        return false;
+    const uint8_t* at = iter->data + iter->pos;
+    const uint64_t available = iter->available - iter->pos;
+    ast_uap_t uap = iter->uap;
+    if (iter->cat001_by_typ && iter->category == 1 && !chooseCat001Uap(at, available, &uap)) {
+        // No TYP to choose by: the record fails where it stands, before its first item.
+        record->data = at;
+        record->length = 0;
+        record->category = iter->category;
+        record->uap = iter->uap;
+        record->fspec = ast_fspec_decode(at, available);
+        record->count = 0;
+        record->ok = 0;
+        iter->failed = 1;
+        return false;
+    }
+    decodeRecord(record, at, available, iter->category, uap);
+    if (!record->ok) {
+        iter->failed = 1;
+        return false;
+    }
+    iter->pos += record->length;
+    ++iter->count;
+    return true;
+}
+
+bool walkOk(const ast_datablock_iter_t& iter) {
+    return !iter.failed && iter.pos == iter.length;
+}
+
+// Whether a walk, from where it stands, ends exactly at LEN (the walk is a copy).
+bool walksThrough(ast_datablock_iter_t iter) {
+    ast_datarecord_t scratch;
+    while (walkNext(&iter, &scratch)) {
+    }
+    return walkOk(iter);
+}
+
+// The octets of a refused block that follow the PANIC line: enough to recognise the block, few
+// enough (16 lines) that a log pane which keeps its last thousand lines still shows the PANIC.
+constexpr uint64_t PANIC_DUMP_OCTETS = 256;
+
+// The block engine: header, then records until LEN, at most 64 of them.
+void decodeBlock(ast_datablock_t* block, const uint8_t* data, uint64_t available,
+                 const ast_uap_t& uap, bool cat001ByTyp) {
+    resetBlock(block, data, uap);
+    ast_datablock_iter_t iter = beginWalk(data, available, uap);
+    iter.cat001_by_typ = cat001ByTyp;
+    block->category = iter.category;
+    block->length = iter.length;
+    if (iter.failed)
+        return;
+    block->records_length = iter.length - 3;
+    ast_datarecord_t extra;
+    for (;;) {
+        ast_datarecord_t* target =
+            block->count < AST_MAX_DATARECORDS ? &block->records[block->count] : &extra;
+        if (!walkNext(&iter, target))
+            break;
+        if (target == &extra) {
+            log(AST_LOG_PANIC, "Number of datarecords %d exceed limitation.",
+                static_cast<int>(block->count + 1));
+            ast::logDump(data, available, PANIC_DUMP_OCTETS);
+            return;
+        }
+        ++block->count;
+    }
+    block->ok = walkOk(iter);
+}
+
+// The profiles smart decode tries after the cached one, in this order.
+const ast_uap_t* const SMART_CANDIDATES[] = {
+    &AST_UAP_STANDARD,     &AST_UAP_CAT001_PLOT, &AST_UAP_CAT021_VER023, &AST_UAP_CAT021_VER026,
+    &AST_UAP_CAT021_VER21, &AST_UAP_CAT021_VER24, &AST_UAP_RAYTHEON,     &AST_UAP_THALES};
 
 // The UAP of the last successful guess, so that a stream of one kind decodes at once.
 ast_uap_t g_smartCache = NO_UAP;
@@ -416,7 +465,7 @@ void ast_datablock_decode_into(ast_datablock_t* block, const uint8_t* data, uint
                                const ast_uap_t* uap) {
     if (!block)
         return;
-    decodeBlock(block, data, available, uap ? *uap : NO_UAP, nullptr);
+    decodeBlock(block, data, available, uap ? *uap : NO_UAP, false);
 }
 
 ast_datablock_t ast_datablock_decode(const uint8_t* data, uint64_t available,
@@ -435,25 +484,58 @@ void ast_datablock_smart_decode_into(ast_datablock_t* block, const uint8_t* data
         return;
     }
     if (data[0] == 1) {
-        decodeBlock(block, data, available, AST_UAP_STANDARD, &chooseCat001Uap);
+        decodeBlock(block, data, available, AST_UAP_STANDARD, true);
         if (block->ok)
             return;
     }
     if (!g_smartCache.get_dataitem)
         g_smartCache = AST_UAP_STANDARD;
-    decodeBlock(block, data, available, g_smartCache, nullptr);
+    decodeBlock(block, data, available, g_smartCache, false);
     if (block->ok)
         return;
-    const ast_uap_t* const candidates[] = {&AST_UAP_STANDARD,      &AST_UAP_CAT001_PLOT,
-                                           &AST_UAP_CAT021_VER023, &AST_UAP_CAT021_VER026,
-                                           &AST_UAP_CAT021_VER21,  &AST_UAP_CAT021_VER24,
-                                           &AST_UAP_RAYTHEON,      &AST_UAP_THALES};
-    for (const ast_uap_t* candidate : candidates) {
+    for (const ast_uap_t* candidate : SMART_CANDIDATES) {
         g_smartCache = *candidate;
-        decodeBlock(block, data, available, *candidate, nullptr);
+        decodeBlock(block, data, available, *candidate, false);
         if (block->ok)
             return;
     }
+}
+
+ast_datablock_iter_t ast_datablock_iter_begin(const uint8_t* data, uint64_t available,
+                                              const ast_uap_t* uap) {
+    return beginWalk(data, available, uap ? *uap : NO_UAP);
+}
+
+ast_datablock_iter_t ast_datablock_iter_smart_begin(const uint8_t* data, uint64_t available) {
+    if (!data || available < 3)
+        return beginWalk(data, available, NO_UAP);
+    ast_datablock_iter_t iter;
+    if (data[0] == 1) {
+        iter = beginWalk(data, available, AST_UAP_STANDARD);
+        iter.cat001_by_typ = 1;
+        if (walksThrough(iter))
+            return iter;
+    }
+    if (!g_smartCache.get_dataitem)
+        g_smartCache = AST_UAP_STANDARD;
+    iter = beginWalk(data, available, g_smartCache);
+    if (walksThrough(iter))
+        return iter;
+    for (const ast_uap_t* candidate : SMART_CANDIDATES) {
+        g_smartCache = *candidate;
+        iter = beginWalk(data, available, *candidate);
+        if (walksThrough(iter))
+            return iter;
+    }
+    return iter;
+}
+
+bool ast_datablock_iter_next(ast_datablock_iter_t* iter, ast_datarecord_t* record) {
+    return iter && record && walkNext(iter, record);
+}
+
+bool ast_datablock_iter_ok(const ast_datablock_iter_t* iter) {
+    return iter && walkOk(*iter);
 }
 
 ast_datablock_t ast_datablock_smart_decode(const uint8_t* data, uint64_t available) {

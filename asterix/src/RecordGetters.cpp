@@ -129,3 +129,63 @@ ast_record_msgtype_t plotOrTrack(const ast_datarecord_t* record, uint32_t catego
 }
 
 }  // namespace ast
+
+// ---- the generic getters: one look-up in the record's category table ----------------------
+
+namespace {
+
+// The answer of one slot of the record's getter table; an invalid (zero) result when the
+// record is not an OK record of a category from 1 to 62 or the slot is empty.
+template <typename Result>
+Result fromTable(const ast_datarecord_t* record,
+                 Result (*const ast::RecordGetters::*slot)(const ast_datarecord_t*)) {
+    if (!record || !record->ok || record->category < 1 || record->category > 62)
+        return Result{};
+    const ast::RecordGetters* getters = ast::recordGetters(record->category);
+    if (!getters || !(getters->*slot))
+        return Result{};
+    return (getters->*slot)(record);
+}
+
+}  // namespace
+
+extern "C" {
+
+ast_record_sacsic_t ast_datarecord_get_sacsic(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::sacsic);
+}
+ast_record_timeofday_t ast_datarecord_get_timeofday(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::timeofday);
+}
+ast_record_msgtype_t ast_datarecord_get_msgtype(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::msgtype);
+}
+ast_record_tracknum_t ast_datarecord_get_tracknum(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::tracknum);
+}
+ast_record_squawk_t ast_datarecord_get_squawk(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::squawk);
+}
+ast_record_callsign_t ast_datarecord_get_callsign(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::callsign);
+}
+ast_record_icaoaddr_t ast_datarecord_get_icaoaddr(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::icaoaddr);
+}
+ast_record_coordinate_t ast_datarecord_get_coordinate(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::coordinate);
+}
+ast_record_flightlevel_t ast_datarecord_get_flightlevel(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::flightlevel);
+}
+ast_record_polarcoord_t ast_datarecord_get_polarcoord(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::polarcoord);
+}
+ast_record_velocity_t ast_datarecord_get_heading(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::heading);
+}
+ast_record_velocity_t ast_datarecord_get_speed(const ast_datarecord_t* record) {
+    return fromTable(record, &ast::RecordGetters::speed);
+}
+
+}  // extern "C"

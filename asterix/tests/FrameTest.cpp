@@ -54,7 +54,9 @@ TEST(Text, CategoryAndTypeTexts) {
     } rows[] = {{21010, "I021/010"}, {240052, "I240/052"}, {21998, "I021/REF"}, {21999, "I021/SPF"},
                 {21902, "I021/130"}, {21903, "I021/040"},  {21904, "I021/131"}, {21905, "I021/090"},
                 {21906, "I021/210"}, {21907, "I021/271"},  {21908, "I021/200"}, {2000, "I002/000"},
-                {48998, "I048/REF"}, {0, "I000/000"}};
+                {48998, "I048/REF"}, {0, "I000/000"}, {999999, "I999/SPF"}, {255100, "I255/100"},
+                // Categories above 999 (no such category, but a type is any 32-bit number).
+                {1000001, "I1000/001"}, {4294967295u, "I4294967/295"}, {1234998, "I1234/REF"}};
     for (const auto& row : rows)
         EXPECT_STREQ(ast_dataitem_type_to_str(row.type), row.text) << row.type;
 }

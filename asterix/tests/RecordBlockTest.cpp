@@ -1,13 +1,17 @@
 // Data records and data blocks: decode, smart decode, encode, modify, copy and the limits.
 
+#include <cstdio>
 #include <cstring>
 #include <new>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "AstLogCapture.h"
 #include "AstTestData.h"
+#include "PcapReader.h"
 
 namespace {
 
@@ -21,6 +25,13 @@ Bytes block(uint8_t category, const std::string& records) {
     out[1] = static_cast<uint8_t>(length >> 8);
     out[2] = static_cast<uint8_t>(length);
     return out;
+}
+
+// One octet as the dump writes it, separator included.
+std::string hexDumpOctet(uint8_t octet) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%.2X, ", octet);
+    return text;
 }
 
 std::string repeat(const std::string& text, int times) {
@@ -154,12 +165,198 @@ TEST(Block, SixtyFourRecordsFitAndTheSixtyFifthFails) {
     EXPECT_FALSE(b.ok);
     EXPECT_EQ(b.count, 64u);
     EXPECT_EQ(log.count(AST_LOG_PANIC, "Number of datarecords 65 exceed limitation."), 1);
-    EXPECT_EQ(log.count(AST_LOG_DEBUG, "Binary data size: " + std::to_string(data.size())), 1);
-    // The dump: 16 octets a line, trailing separator removed.
-    const size_t dumpLines = (data.size() + 15) / 16;
-    EXPECT_EQ(log.size(), 2 + dumpLines);
-    EXPECT_EQ(log.all()[2].second.substr(0, 18), "0x30, 0x02, 0x8D, ");
-    EXPECT_NE(log.all()[2].second.back(), ' ');
+    EXPECT_EQ(log.all()[0].first, AST_LOG_PANIC);
+}
+
+// The refused block follows the PANIC line in the log, but only its first 256 octets: a whole
+// block of up to 65535 octets would be some 4,000 lines, and a log pane that keeps its last
+// thousand lines would lose the PANIC line itself.
+TEST(Block, TheSixtyFifthRecordDumpsAtMost256Octets) {
+    const struct {
+        const char* name;
+        const char* record;
+        size_t available;  // the block padded with zeros to this size, or 0 for the block alone
+        size_t dumpLines;
+        const char* leftOut;  // the closing line, or nullptr for none
+    } rows[] = {
+        // 65 records of FSPEC and I048/010: 198 octets, all shown.
+        {"short block", "80 19 C8", 0, 13, nullptr},
+        {"exactly 256 octets", "80 19 C8", 256, 16, nullptr},
+        {"257 octets", "80 19 C8", 257, 16, "1 further octets left out."},
+        // 65 records of 10 octets: 653 octets.
+        {"long block", RECORD_048, 0, 16, "397 further octets left out."},
+    };
+    for (const auto& row : rows) {
+        Bytes data = block(48, repeat(row.record, 65));
+        if (row.available)
+            data.resize(row.available, 0);
+        AstLogCapture log;
+        const ast_datablock_t b = ast_datablock_decode(data.data(), data.size(), &AST_UAP_STANDARD);
+        EXPECT_FALSE(b.ok) << row.name;
+        EXPECT_EQ(b.count, 64u) << row.name;
+        ASSERT_GE(log.size(), 2u) << row.name;
+        EXPECT_EQ(log.all()[0], std::make_pair(int{AST_LOG_PANIC},
+                                               std::string("Number of datarecords 65 exceed limitation.")))
+            << row.name;
+        EXPECT_EQ(log.all()[1].second, "Binary data size: " + std::to_string(data.size())) << row.name;
+        EXPECT_EQ(log.size(), 2 + row.dumpLines + (row.leftOut ? 1 : 0)) << row.name;
+        // The dump: 16 octets a line, trailing separator removed, the last line as far as it goes.
+        EXPECT_EQ(log.all()[2].second.substr(0, 18), "0x30, " + hexDumpOctet(data[1]) + hexDumpOctet(data[2]))
+            << row.name;
+        const std::string& last = log.all()[1 + row.dumpLines].second;
+        EXPECT_NE(last.back(), ' ') << row.name;
+        const size_t shown = data.size() < 256 ? data.size() : 256;
+        EXPECT_EQ(last.size(), (shown - 16 * (row.dumpLines - 1)) * 6 - 2) << row.name;
+        if (row.leftOut) {
+            EXPECT_EQ(log.all().back(), std::make_pair(int{AST_LOG_DEBUG}, std::string(row.leftOut)))
+                << row.name;
+        }
+        for (const auto& line : log.all())
+            if (&line != &log.all()[0]) {
+                EXPECT_EQ(line.first, AST_LOG_DEBUG) << row.name << ": " << line.second;
+            }
+    }
+}
+
+// ---- the record iterator ---------------------------------------------------------------------
+
+namespace {
+
+// Walks a block to its end; the records' lengths in order.
+struct Walk {
+    std::vector<uint64_t> lengths;
+    bool ok = false;
+    ast_datablock_iter_t iter{};
+};
+
+Walk walk(ast_datablock_iter_t iter) {
+    Walk out;
+    ast_datarecord_t record;
+    while (ast_datablock_iter_next(&iter, &record))
+        out.lengths.push_back(record.length);
+    out.ok = ast_datablock_iter_ok(&iter);
+    out.iter = iter;
+    return out;
+}
+
+}  // namespace
+
+// The iterator follows the block decode's rules for the header and LEN, record for record.
+TEST(BlockIter, AgreesWithBlockDecodeOnHeaderAndLength) {
+    const char* const blocks[] = {
+        "30 00 03",
+        "30 00 02",
+        "30 00 0E CC 19 C8 A8 BF FF 0F FF 05 78",
+        "30 00",
+        "30 00 0D CC 19 C8 A8 BF FF 0F FF 05 78",
+        "30 00 0E CC 19 C8 A8 BF FF 0F FF 05 78 00",
+        "30 00 0C CC 19 C8 A8 BF FF 0F FF 05 78",
+        "30 00 05 01 00",
+        "30 00 10 CC 19 C8 A8 BF FF 0F FF 05 78 80 19 C8",
+    };
+    for (const char* hex : blocks) {
+        const Bytes data = hexBytes(hex);
+        const ast_datablock_t b = ast_datablock_decode(data.data(), data.size(), &AST_UAP_STANDARD);
+        const Walk w = walk(ast_datablock_iter_begin(data.data(), data.size(), &AST_UAP_STANDARD));
+        EXPECT_EQ(w.ok, bool(b.ok)) << hex;
+        EXPECT_EQ(w.iter.length, b.length) << hex;
+        EXPECT_EQ(w.iter.category, b.category) << hex;
+        ASSERT_EQ(w.lengths.size(), b.count) << hex;
+        for (size_t i = 0; i < w.lengths.size(); ++i)
+            EXPECT_EQ(w.lengths[i], b.records[i].length) << hex << " record " << i;
+    }
+    const Walk none = walk(ast_datablock_iter_begin(nullptr, 10, &AST_UAP_STANDARD));
+    EXPECT_FALSE(none.ok);
+    EXPECT_TRUE(none.lengths.empty());
+}
+
+TEST(BlockIter, WalksPastSixtyFourRecordsWithoutPanic) {
+    const struct {
+        const char* record;
+        int records;
+    } rows[] = {{"80 19 C8", 65}, {"80 19 C8", 21844}, {RECORD_048, 200}, {RECORD_048, 6553}};
+    for (const auto& row : rows) {
+        const Bytes data = block(48, repeat(row.record, row.records));
+        AstLogCapture log;
+        Walk w = walk(ast_datablock_iter_begin(data.data(), data.size(), &AST_UAP_STANDARD));
+        EXPECT_TRUE(w.ok) << row.records;
+        EXPECT_EQ(w.lengths.size(), size_t(row.records));
+        EXPECT_EQ(w.iter.count, uint64_t(row.records));
+        EXPECT_EQ(w.iter.pos, data.size());
+        w = walk(ast_datablock_iter_smart_begin(data.data(), data.size()));
+        EXPECT_TRUE(w.ok) << row.records;
+        EXPECT_EQ(w.lengths.size(), size_t(row.records));
+        EXPECT_EQ(log.size(), 0u) << row.records;
+    }
+}
+
+TEST(BlockIter, AFailedRecordIsHandedOverAndEndsTheWalk) {
+    // Record 2 announces I048/140 but the block ends after one of its octets.
+    const Bytes data = hexBytes("30 00 0A 80 19 C8 C0 19 C8 A8");
+    ast_datablock_iter_t iter = ast_datablock_iter_begin(data.data(), data.size(), &AST_UAP_STANDARD);
+    ast_datarecord_t record;
+    ASSERT_TRUE(ast_datablock_iter_next(&iter, &record));
+    EXPECT_EQ(record.data, data.data() + 3);
+    std::memset(&record, POISON, sizeof record);
+    EXPECT_FALSE(ast_datablock_iter_next(&iter, &record));
+    EXPECT_FALSE(record.ok);
+    EXPECT_EQ(record.data, data.data() + 6);
+    EXPECT_EQ(record.count, 1u);  // I048/010 decoded, I048/140 short
+    EXPECT_EQ(record.fspec.length, 1u);
+    EXPECT_TRUE(iter.failed);
+    EXPECT_EQ(iter.count, 1u);
+    // Later calls leave the record as it is.
+    std::memset(&record, POISON, sizeof record);
+    EXPECT_FALSE(ast_datablock_iter_next(&iter, &record));
+    EXPECT_EQ(record.ok, POISON);
+    EXPECT_FALSE(ast_datablock_iter_ok(&iter));
+}
+
+TEST(BlockIter, SmartBeginChoosesCat001ProfilesPerRecord) {
+    // 40 plots (TYP 0) and 40 tracks (TYP 1): more than a decoded block holds.
+    const Bytes data = block(1, repeat("C0 01 02 00 C0 01 02 80", 40));
+    ast_datablock_iter_t iter = ast_datablock_iter_smart_begin(data.data(), data.size());
+    EXPECT_TRUE(iter.cat001_by_typ);
+    ast_datarecord_t record;
+    int plots = 0, tracks = 0;
+    while (ast_datablock_iter_next(&iter, &record)) {
+        plots += record.uap.get_dataitem == AST_UAP_CAT001_PLOT.get_dataitem;
+        tracks += record.uap.get_dataitem == AST_UAP_STANDARD.get_dataitem;
+    }
+    EXPECT_TRUE(ast_datablock_iter_ok(&iter));
+    EXPECT_EQ(plots, 40);
+    EXPECT_EQ(tracks, 40);
+    // Without I001/020 there is no TYP to choose by: the record fails before its first item.
+    const Bytes noTyp = block(1, "80 01 02");
+    iter = ast_datablock_iter_begin(noTyp.data(), noTyp.size(), &AST_UAP_STANDARD);
+    iter.cat001_by_typ = 1;
+    EXPECT_FALSE(ast_datablock_iter_next(&iter, &record));
+    EXPECT_FALSE(record.ok);
+    EXPECT_EQ(record.data, noTyp.data() + 3);
+    EXPECT_EQ(record.count, 0u);
+}
+
+// Every block of the real radar capture walks as smart decode decodes it.
+TEST(BlockIter, RealCaptureAgreesWithSmartDecode) {
+    const PcapCapture capture = readPcap(readFile("cat_034_048.pcap"));
+    ASSERT_TRUE(capture.ok);
+    size_t blocks = 0;
+    for (const UdpDatagram& datagram : capture.datagrams) {
+        const uint8_t* data = datagram.payload.data();
+        const uint64_t size = datagram.payload.size();
+        for (uint64_t at = 0; at + 3 <= size;) {
+            const ast_datablock_t b = ast_datablock_smart_decode(data + at, size - at);
+            const Walk w = walk(ast_datablock_iter_smart_begin(data + at, size - at));
+            ASSERT_TRUE(b.ok);
+            EXPECT_TRUE(w.ok);
+            ASSERT_EQ(w.lengths.size(), b.count);
+            for (size_t i = 0; i < b.count; ++i)
+                EXPECT_EQ(w.lengths[i], b.records[i].length);
+            at += b.length;
+            ++blocks;
+        }
+    }
+    EXPECT_EQ(blocks, 120u);
 }
 
 TEST(SmartDecode, Cat001PlotOrTrackByTyp) {

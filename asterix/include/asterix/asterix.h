@@ -749,7 +749,9 @@ ASTERIX_EXPORT ast_datarecord_t ast_datarecord_copy(uint8_t* buffer, uint64_t ca
                                                     const ast_datarecord_t* source);
 
 /* Decodes CAT, LEN and up to 64 records; a 65th logs "Number of datarecords %d exceed
- * limitation." (PANIC) and fails the block. */
+ * limitation." (PANIC), then at DEBUG "Binary data size: %d" (the available octets), the first
+ * 256 of them 16 a line, and "%llu further octets left out." for the rest, and fails the block
+ * (its first 64 records kept). ast_datablock_iter_begin walks such a block. */
 ASTERIX_EXPORT ast_datablock_t ast_datablock_decode(const uint8_t* data, uint64_t available,
                                                     const ast_uap_t* uap);
 /* Decodes with a guessed UAP: per record for CAT001 (plot or track), else the cached UAP of
@@ -768,6 +770,47 @@ ASTERIX_EXPORT ast_datablock_t ast_datablock_encode(uint8_t* buffer, uint64_t ca
 ASTERIX_EXPORT ast_datablock_t ast_datablock_modify(uint8_t* buffer, uint64_t capacity,
                                                     const ast_datablock_t* source,
                                                     const ast_dataitem_mods_t* mods);
+
+/* A walk over the records of one data block, one record at a time into a record of the
+ * caller's, without the 64-record limit of ast_datablock_t: a legal block of small plots
+ * (LEN up to 65535) can hold hundreds of records. The records are those ast_datablock_decode
+ * would give, decoded against the whole available input as it does.
+ *
+ * The header is read by ast_datablock_iter_begin: category is the CAT octet (when 3 octets are
+ * available), length is LEN (0 when LEN exceeds the available octets); a header that is
+ * refused (no data, fewer than 3 octets, LEN below 3 or above available) sets failed at once.
+ * pos is the offset from data of the next record, count the records walked so far. When
+ * cat001_by_typ is set, each CAT001 record gets the plot or the standard profile by the TYP
+ * bit of its I001/020, as smart decode chooses them. */
+typedef struct ast_datablock_iter {
+    const uint8_t* data;
+    uint64_t available;
+    uint64_t length;
+    uint32_t category;
+    ast_uap_t uap;
+    uint8_t cat001_by_typ;
+    uint64_t pos;
+    uint64_t count;
+    uint8_t failed;
+} ast_datablock_iter_t;
+
+/* Starts a walk with one UAP (NULL: none, every record fails). */
+ASTERIX_EXPORT ast_datablock_iter_t ast_datablock_iter_begin(const uint8_t* data,
+                                                            uint64_t available,
+                                                            const ast_uap_t* uap);
+/* Starts a walk with the UAP that smart decode would choose, tried in its order (CAT001 plot
+ * or track per record, the cached UAP, then every exported UAP) and updating its cache; a
+ * candidate is kept when its walk ends exactly at LEN, whatever the number of records. When
+ * none does, the walk of the last candidate is returned, so that the caller sees the failure. */
+ASTERIX_EXPORT ast_datablock_iter_t ast_datablock_iter_smart_begin(const uint8_t* data,
+                                                                  uint64_t available);
+/* Decodes the next record into *record and returns true when it is ok. Returns false at the
+ * end of the block (record untouched) and when a record fails: then *record holds the failed
+ * record (ok 0, its items so far kept, data at the failing record), failed is set and every
+ * later call returns false. No log line beyond those of item decoding. */
+ASTERIX_EXPORT bool ast_datablock_iter_next(ast_datablock_iter_t* iter, ast_datarecord_t* record);
+/* True when the walk ended with the records exactly filling LEN (a block of LEN 3 at once). */
+ASTERIX_EXPORT bool ast_datablock_iter_ok(const ast_datablock_iter_t* iter);
 
 /* ---------------------------------------------------------------------------------------- */
 /* BDS registers (Comm-B, ICAO Doc 9871)                                                     */
@@ -988,6 +1031,75 @@ typedef struct ast_record_velocity {
     uint8_t heading_valid;
     double heading; /* degrees clockwise from true north */
 } ast_record_velocity_t;
+
+/* ---------------------------------------------------------------------------------------- */
+/* Record views, getters and keywords                                                        */
+
+/* A detail table of the record's items: header cells "Dataitem", "Name", "Size", "Summary",
+ * then one row per item (type text, name, size as "%.2zu", summary of at most 255 characters),
+ * rows alternating as every detail table does; ends with "</table><br/>". A NULL record writes
+ * empty text. */
+ASTERIX_EXPORT char* ast_datarecord_get_detail_html(char* buffer, size_t capacity,
+                                                    const ast_datarecord_t* record);
+
+/* The common surveillance values of any record, through the getter table of its category.
+ * Invalid (all zero) for a NULL record, a record that is not ok, a category outside 1 to 62,
+ * and a category without a table or without that getter. Nothing is logged. */
+ASTERIX_EXPORT ast_record_sacsic_t ast_datarecord_get_sacsic(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_timeofday_t ast_datarecord_get_timeofday(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_msgtype_t ast_datarecord_get_msgtype(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_tracknum_t ast_datarecord_get_tracknum(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_squawk_t ast_datarecord_get_squawk(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_callsign_t ast_datarecord_get_callsign(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_icaoaddr_t ast_datarecord_get_icaoaddr(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_coordinate_t
+ast_datarecord_get_coordinate(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_flightlevel_t
+ast_datarecord_get_flightlevel(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_polarcoord_t
+ast_datarecord_get_polarcoord(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_get_heading(const ast_datarecord_t* record);
+ASTERIX_EXPORT ast_record_velocity_t ast_datarecord_get_speed(const ast_datarecord_t* record);
+
+/* Keywords: the values by which records are shown, searched and filtered. */
+enum ast_keyword {
+    AST_KEYWORD_SACSIC = 0,       /* "SAC/SIC": "%.3d/%.3d" */
+    AST_KEYWORD_TIMESTAMP = 1,    /* "Time Stamp": "%02d:%02d:%02d.%03d" */
+    AST_KEYWORD_TYPE = 2,         /* "Type": "North", "Sector", "Plot", "Track", "ADS-B", "Mlat" */
+    AST_KEYWORD_TRACKNUM = 3,     /* "Track Number": "%.4d" */
+    AST_KEYWORD_MODE3A = 4,       /* "Mode 3/A": "%.4o" */
+    AST_KEYWORD_FLIGHTLEVEL = 5,  /* "Flight Level": "%04.2f" */
+    AST_KEYWORD_CALLSIGN = 6,     /* "Callsign": the characters, trailing blanks left out */
+    AST_KEYWORD_ICAOADDR = 7,     /* "ICAO Address": "%.6X" */
+    AST_KEYWORD_POLARCOORD = 8,   /* "Polar Coordinates": "R:%08.4f T:%06.2f" (NM, degrees) */
+    AST_KEYWORD_WGS84COORD = 9,   /* "WGS84 Coordinates": "%.6f %.6f" (latitude, longitude) */
+    AST_KEYWORD_SPEED = 10,       /* "Speed": "M:%06.2f T:%06.2f", "M:%06.2f" or "T:%06.2f" */
+    AST_KEYWORD_HEADING = 11,     /* "Heading": as "Speed", from the heading getter */
+    AST_KEYWORD_COUNT = 12
+};
+
+/* The keyword's name; empty text for an unknown keyword. Returns buffer. */
+ASTERIX_EXPORT char* ast_keyword_to_str(char* buffer, size_t capacity, uint32_t keyword);
+/* The record's value for the keyword in the keyword's format; empty text when the record does
+ * not carry it (or a message type outside 1 to 6). Returns buffer. */
+ASTERIX_EXPORT char* ast_datarecord_get_keyword(char* buffer, size_t capacity,
+                                                const ast_datarecord_t* record, uint32_t keyword);
+/* Whether the record gives a valid value for the keyword. */
+ASTERIX_EXPORT bool ast_datarecord_contain_keyword(const ast_datarecord_t* record,
+                                                   uint32_t keyword);
+/* Whether the record's value matches a text typed by a user: SAC/SIC against "SAC/SIC" (or a
+ * lone SAC), the track number against a decimal number, the flight level against a number (within
+ * 1/8 FL), the ICAO address against a hexadecimal number, Mode 3/A against an octal number; a
+ * number may have leading blanks and a sign, and only blanks behind it. The callsign matches by
+ * ast_keyword_match with the text as pattern. Any other keyword, a text without a number or a
+ * record without the value gives false. */
+ASTERIX_EXPORT bool ast_datarecord_match_keyword(const ast_datarecord_t* record, uint32_t keyword,
+                                                 const char* text, bool case_sensitive);
+/* Blank-delimited word match: leading blanks of both are skipped, then the pattern's characters
+ * up to its end or a blank must equal the text's (case-folded unless case_sensitive), and the
+ * text must end or reach a blank there. An empty pattern matches an empty or blank text. NULL
+ * gives false. */
+ASTERIX_EXPORT bool ast_keyword_match(const char* pattern, const char* text, bool case_sensitive);
 
 /* ---------------------------------------------------------------------------------------- */
 /* Item names of each category                                                               */
