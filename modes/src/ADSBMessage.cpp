@@ -74,8 +74,10 @@ bool ADSBMessage::decode(const std::string& me) {
     // A message lists at most a dozen fields of its own: one allocation for all of them.
     if (_listFields)
         _fields.reserve(_fields.size() + 16);
-    addField(ADSBMessageField(ADSBMessageField::TYPE, 0, 5, typeName()));
-    addField(ADSBMessageField(ADSBMessageField::TYPE_CODE, 0, 5, std::to_string(_typeCode)));
+    if (listingFields()) {
+        addField(ADSBMessageField(ADSBMessageField::TYPE, 0, 5, typeName()));
+        addField(ADSBMessageField(ADSBMessageField::TYPE_CODE, 0, 5, std::to_string(_typeCode)));
+    }
     _valid = decodeImpl();
     // Stable insertion sort by position: the lists are short and nearly ordered, and unlike
     // std::stable_sort it needs no temporary buffer.
