@@ -10,12 +10,18 @@
 //
 // Counters: replies/s is replies per CPU-second (frames cut by the framer); peak_targets the
 // most targets held at a tick; bytes/target the growth of the heap in use at that peak, per
-// target held (decoder tables included).
+// target held (decoder tables included). Where the system lets a process count its own
+// instructions and cycles (perf events), instr/reply and cycles/reply as well: on a shared
+// machine the instruction count stays put when the CPU time does not.
 //
 //   taskset -c 1 build/bin/bench/path_bench --benchmark_repetitions=5
 //       --benchmark_report_aggregates_only=true  (one line)
 
+#include <linux/perf_event.h>
 #include <malloc.h>
+#include <sys/ioctl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <memory>
@@ -47,6 +53,43 @@ public:
     void logMessage(const std::string&) override {}
 };
 
+// A user-space hardware counter of this thread; does nothing where perf events are refused.
+class HardwareCounter {
+public:
+    explicit HardwareCounter(uint64_t config) {
+        perf_event_attr attr{};
+        attr.size = sizeof(attr);
+        attr.type = PERF_TYPE_HARDWARE;
+        attr.config = config;
+        attr.disabled = 1;
+        attr.exclude_kernel = 1;
+        attr.exclude_hv = 1;
+        _fd = static_cast<int>(syscall(SYS_perf_event_open, &attr, 0, -1, -1, 0));
+    }
+    ~HardwareCounter() {
+        if (_fd >= 0)
+            close(_fd);
+    }
+    bool ok() const { return _fd >= 0; }
+    void start() {
+        if (_fd >= 0)
+            ioctl(_fd, PERF_EVENT_IOC_ENABLE, 0);
+    }
+    void stop() {
+        if (_fd >= 0)
+            ioctl(_fd, PERF_EVENT_IOC_DISABLE, 0);
+    }
+    uint64_t value() const {
+        uint64_t count = 0;
+        if (_fd < 0 || read(_fd, &count, sizeof(count)) != sizeof(count))
+            return 0;
+        return count;
+    }
+
+private:
+    int _fd = -1;
+};
+
 constexpr uint64_t kTickMs = 1000;     // the program's tracker timer
 constexpr uint64_t kExpiryMs = 60000;  // targets killed after 60 s without a reply
 
@@ -54,6 +97,8 @@ void wholePath(benchmark::State& state, const pathbench::Stream& stream) {
     DropLines drop;
     Log::setLogHandler(&drop);
     int64_t replies = 0;
+    HardwareCounter instructions(PERF_COUNT_HW_INSTRUCTIONS);
+    HardwareCounter cycles(PERF_COUNT_HW_CPU_CYCLES);
     size_t peakTargets = 0;
     double peakBytesPerTarget = 0;
     for (auto _ : state) {
@@ -68,12 +113,16 @@ void wholePath(benchmark::State& state, const pathbench::Stream& stream) {
                 if (nextTick != 0) {
                     // The count is taken off the clock: the tracker has no cheap size.
                     state.PauseTiming();
+                    instructions.stop();
+                    cycles.stop();
                     const size_t held = tracker.allTargetsSince(0).size();
                     if (held > peakTargets) {
                         peakTargets = held;
                         peakBytesPerTarget =
                             double(mallinfo2().uordblks - heapBefore) / double(held);
                     }
+                    instructions.start();
+                    cycles.start();
                     state.ResumeTiming();
                     tracker.killTargets(frame.timeStamp - kExpiryMs);
                 }
@@ -89,10 +138,14 @@ void wholePath(benchmark::State& state, const pathbench::Stream& stream) {
             benchmark::DoNotOptimize(tracker.procModeSMsg(message.get()));
             return true;
         };
+        instructions.start();
+        cycles.start();
         for (const pathbench::Chunk& chunk : stream.chunks) {
             framer.feed(QByteArray::fromRawData(stream.bytes.data() + chunk.offset, int(chunk.size)),
                         chunk.receiveTimeMs, sink);
         }
+        instructions.stop();
+        cycles.stop();
         if (framer.clock().judgement() != FrameClock::Judgement::TimeOfDay) {
             state.SkipWithError("the frames did not take the stream's time of day");
             break;
@@ -101,6 +154,10 @@ void wholePath(benchmark::State& state, const pathbench::Stream& stream) {
     Log::setLogHandler(nullptr);
     state.counters["replies/s"] = benchmark::Counter(double(replies), benchmark::Counter::kIsRate);
     state.counters["replies"] = double(stream.frames);
+    if (instructions.ok() && replies > 0) {
+        state.counters["instr/reply"] = double(instructions.value()) / double(replies);
+        state.counters["cycles/reply"] = double(cycles.value()) / double(replies);
+    }
     state.counters["peak_targets"] = double(peakTargets);
     state.counters["bytes/target"] = peakBytesPerTarget;
 }

@@ -348,35 +348,36 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
     target->setLastUpdate(time);
     target->setSignalAmplitude(msg->signalAmplitude(), time);
 
-    std::unique_ptr<ADSBMessage> adsb(
-        _decoder.decode(target->mopsVersion(), msg->constFieldME().data(), false));
-    if (!adsb)
+    // The decoder's own message object, valid until its next decode.
+    ADSBMessage* adsb =
+        _decoder.decodeForTracking(target->mopsVersion(), msg->constFieldME().data());
+    if (adsb == nullptr)
         return target;
     adsb->setTimeStamp(time);
     adsb->setSignalAmplitude(msg->signalAmplitude());
 
     switch (adsb->type()) {
         case ACID:
-            procADSBIdentificationMsg(target, static_cast<const ADSBIdentityMessage*>(adsb.get()));
+            procADSBIdentificationMsg(target, static_cast<const ADSBIdentityMessage*>(adsb));
             break;
         case POS_AIR:
             procADSBAirbornePositionMsg(
-                target, static_cast<const ADSBAirbornePositionMessage*>(adsb.get()));
+                target, static_cast<const ADSBAirbornePositionMessage*>(adsb));
             break;
         case AIR_VEL:
             procADSBAirborneVelocityMsg(
-                target, static_cast<const ADSBAirborneVelocityMessage*>(adsb.get()));
+                target, static_cast<const ADSBAirborneVelocityMessage*>(adsb));
             break;
         case OP_STATUS:
             procADSBAircraftOperationalStatusMsg(
-                target, static_cast<const ADSBAircraftOperationalStatusMessage*>(adsb.get()));
+                target, static_cast<const ADSBAircraftOperationalStatusMessage*>(adsb));
             break;
         case POS_GND:
             // Surface positions need a reference to decode: they move a target only with
             // local decoding on.
             if (_settings.localDecoding) {
                 procADSBSurfacePositionMsg(
-                    target, static_cast<const ADSBSurfacePositionMessage*>(adsb.get()));
+                    target, static_cast<const ADSBSurfacePositionMessage*>(adsb));
             }
             break;
         default:  // test, aircraft status, target state: statistics only
