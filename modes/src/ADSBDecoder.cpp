@@ -152,15 +152,19 @@ constexpr ClassOps kClasses[KIND_COUNT] = {
     opsOf<ADSBAircraftOperationalStatusMessage>(),
 };
 
-// The type of an ME field of at least 7 bytes, logging a reserved type code.
-ADSBMessageType typeOf(const std::string& me) {
+// The message class of an ME field for a transmitter version: none for fewer than 7 bytes,
+// for a reserved type code (logged) and for a version without a class of that type.
+Kind classOf(MOPSVersion version, const std::string& me) {
+    if (me.size() < 7)
+        return NO_CLASS;
     const unsigned char typeCode = static_cast<unsigned char>(me[0]) >> 3;
     const ADSBMessageType type = ADSBMessage::typeByCode(typeCode);
     if (type == RESERVED) {
         Log::log(Log::WARNING, "ADSBDecoder", "Unsupported type code = %u (%s).", typeCode,
                  ADSBMessage::typeFullName(type).c_str());
+        return NO_CLASS;
     }
-    return type;
+    return kindOf(type, version);
 }
 
 }  // namespace
@@ -185,12 +189,7 @@ ADSBDecoder& ADSBDecoder::operator=(ADSBDecoder&& other) noexcept = default;
 ADSBDecoder::~ADSBDecoder() = default;
 
 ADSBMessage* ADSBDecoder::decode(MOPSVersion version, const std::string& me) const {
-    if (me.size() < 7)
-        return nullptr;
-    const ADSBMessageType type = typeOf(me);
-    if (type == RESERVED)
-        return nullptr;
-    const Kind kind = kindOf(type, version);
+    const Kind kind = classOf(version, me);
     if (kind == NO_CLASS)
         return nullptr;
     std::unique_ptr<ADSBMessage> message(kClasses[kind].create());
@@ -200,12 +199,7 @@ ADSBMessage* ADSBDecoder::decode(MOPSVersion version, const std::string& me) con
 }
 
 ADSBMessage* ADSBDecoder::decodeForTracking(MOPSVersion version, const std::string& me) {
-    if (me.size() < 7)
-        return nullptr;
-    const ADSBMessageType type = typeOf(me);
-    if (type == RESERVED)
-        return nullptr;
-    const Kind kind = kindOf(type, version);
+    const Kind kind = classOf(version, me);
     if (kind == NO_CLASS)
         return nullptr;
     if (!_scratch)

@@ -63,7 +63,7 @@ std::string ADSBMessage::description() const {
 bool ADSBMessage::decode(const std::string& me) {
     if (me.size() < 7)
         return false;
-    _data = me.substr(0, 7);
+    _data.assign(me, 0, 7);
     _typeCode = static_cast<uint8_t>(static_cast<unsigned char>(_data[0]) >> 3);
     if (typeByCode(_typeCode) != _type) {
         Log::log(Log::CRITICAL, "ADSBMessage", "Type code mismatch.");
