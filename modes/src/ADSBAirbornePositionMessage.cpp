@@ -17,11 +17,13 @@ bool ADSBAirbornePositionMessage::decodeImpl() {
     if (tc < 9 || tc == 19 || tc > 22)
         return false;
     _altitudeSource = tc <= 18 ? BARO : GNSS;
-    addField(Field(Field::ALT_SRC, 0, 5, _altitudeSource == BARO ? "BARO" : "GNSS"));
+    if (listingFields())
+        addField(Field(Field::ALT_SRC, 0, 5, _altitudeSource == BARO ? "BARO" : "GNSS"));
 
     const bool q = bits::bit(me, 15) != 0;
     _altResolution = q ? RES_25FT : RES_100FT;
-    addField(Field(Field::ALT_RES, 15, 1, q ? "25FT" : "100FT"));
+    if (listingFields())
+        addField(Field(Field::ALT_RES, 15, 1, q ? "25FT" : "100FT"));
 
     // GNSS height is coded like the barometric altitude.
     const uint32_t code13 = altitude::codeFromAdsb(bits::field(me, 8, 19));
@@ -33,18 +35,23 @@ bool ADSBAirbornePositionMessage::decodeImpl() {
         return false;
     }
     _altitude = feet;
-    addField(Field(Field::ALT, 8, 12, std::to_string(_altitude) + "FT"));
+    if (listingFields())
+        addField(Field(Field::ALT, 8, 12, std::to_string(_altitude) + "FT"));
 
     _timeApplicability = bits::bit(me, 20) != 0;
-    addField(Field(Field::TIME_FLAG, 20, 1, adsbtext::flag(_timeApplicability)));
+    if (listingFields())
+        addField(Field(Field::TIME_FLAG, 20, 1, adsbtext::flag(_timeApplicability)));
 
     _cprFormat = bits::bit(me, 21) != 0 ? ODD : EVEN;
-    addField(Field(Field::CPR_FMT, 21, 1, _cprFormat == ODD ? "ODD" : "EVEN"));
+    if (listingFields())
+        addField(Field(Field::CPR_FMT, 21, 1, _cprFormat == ODD ? "ODD" : "EVEN"));
 
     _cprLatitude = static_cast<int32_t>(bits::field(me, 22, 38));
-    addField(Field(Field::CPR_LAT, 22, 17, std::to_string(_cprLatitude)));
+    if (listingFields())
+        addField(Field(Field::CPR_LAT, 22, 17, std::to_string(_cprLatitude)));
     _cprLongitude = static_cast<int32_t>(bits::field(me, 39, 55));
-    addField(Field(Field::CPR_LON, 39, 17, std::to_string(_cprLongitude)));
+    if (listingFields())
+        addField(Field(Field::CPR_LON, 39, 17, std::to_string(_cprLongitude)));
     return true;
 }
 

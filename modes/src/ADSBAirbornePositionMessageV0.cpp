@@ -10,7 +10,8 @@ bool ADSBAirbornePositionMessageV0::decodeImpl() {
     if (!ADSBAirbornePositionMessage::decodeImpl())
         return false;
     _singalAntena = bits::bit(data(), 7) != 0;
-    addField(ADSBMessageField(ADSBMessageField::SAF, 7, 1, adsbtext::flag(_singalAntena)));
+    if (listingFields())
+        addField(ADSBMessageField(ADSBMessageField::SAF, 7, 1, adsbtext::flag(_singalAntena)));
     return true;
 }
 

@@ -10,7 +10,8 @@ bool ADSBAirbornePositionMessageV2::decodeImpl() {
     if (!ADSBAirbornePositionMessage::decodeImpl())
         return false;
     _nicSupplementB = bits::bit(data(), 7) != 0;
-    addField(ADSBMessageField(ADSBMessageField::NIC_SUPP_B, 7, 1, adsbtext::flag(_nicSupplementB)));
+    if (listingFields())
+        addField(ADSBMessageField(ADSBMessageField::NIC_SUPP_B, 7, 1, adsbtext::flag(_nicSupplementB)));
     return true;
 }
 

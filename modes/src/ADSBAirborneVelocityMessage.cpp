@@ -34,7 +34,8 @@ bool ADSBAirborneVelocityMessage::decodeImpl() {
         return false;
     }
     _velocityType = static_cast<AirborneVelocityType>(subtype);
-    addField(Field(Field::VEL_SUB_TYPE, 5, 3, velocityTypeName(_velocityType)));
+    if (listingFields())
+        addField(Field(Field::VEL_SUB_TYPE, 5, 3, velocityTypeName(_velocityType)));
     if (_velocityType == AIR_SPEED || _velocityType == AIR_SPEED_SUPER_SONIC) {
         Log::log(Log::WARNING, "ADSBAirVelMsg", "Unsupported AIR_SPD message detected.");
         return false;
@@ -46,10 +47,14 @@ bool ADSBAirborneVelocityMessage::decodeImpl() {
     const int32_t velEW = static_cast<int32_t>(bits::field(me, 14, 23));
     const unsigned dirNS = bits::bit(me, 24);
     const int32_t velNS = static_cast<int32_t>(bits::field(me, 25, 34));
-    addField(Field(Field::DIR_EW, 13, 1, dirEW != 0 ? "E->W" : "W->E"));
-    addField(Field(Field::VEL_EW, 14, 10, std::to_string(velEW)));
-    addField(Field(Field::DIR_NS, 24, 1, dirNS != 0 ? "N->S" : "S->N"));
-    addField(Field(Field::VEL_NS, 25, 10, std::to_string(velNS)));
+    if (listingFields())
+        addField(Field(Field::DIR_EW, 13, 1, dirEW != 0 ? "E->W" : "W->E"));
+    if (listingFields())
+        addField(Field(Field::VEL_EW, 14, 10, std::to_string(velEW)));
+    if (listingFields())
+        addField(Field(Field::DIR_NS, 24, 1, dirNS != 0 ? "N->S" : "S->N"));
+    if (listingFields())
+        addField(Field(Field::VEL_NS, 25, 10, std::to_string(velNS)));
 
     _groundSpeed = 0;
     _heading = 0;
@@ -70,12 +75,15 @@ bool ADSBAirborneVelocityMessage::decodeImpl() {
 
     // DO-260B: 1 = barometric, 0 = GNSS.
     _verticalRateSource = bits::bit(me, 35) != 0 ? BARO : GNSS;
-    addField(Field(Field::VR_SRC, 35, 1, _verticalRateSource == BARO ? "BARO" : "GNSS"));
+    if (listingFields())
+        addField(Field(Field::VR_SRC, 35, 1, _verticalRateSource == BARO ? "BARO" : "GNSS"));
 
     const unsigned sign = bits::bit(me, 36);
     const int32_t rate = static_cast<int32_t>(bits::field(me, 37, 45));
-    addField(Field(Field::VR_SIGN, 36, 1, sign != 0 ? "DOWN" : "UP"));
-    addField(Field(Field::VR, 37, 9, std::to_string(rate)));
+    if (listingFields())
+        addField(Field(Field::VR_SIGN, 36, 1, sign != 0 ? "DOWN" : "UP"));
+    if (listingFields())
+        addField(Field(Field::VR, 37, 9, std::to_string(rate)));
     _verticalRateValid = rate != 0;
     _verticalRate = rate == 0 ? 0 : (rate - 1) * 64 * (sign != 0 ? -1 : 1);
     return true;

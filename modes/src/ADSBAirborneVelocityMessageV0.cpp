@@ -9,7 +9,8 @@ bool ADSBAirborneVelocityMessageV0::decodeImpl() {
     if (!ADSBAirborneVelocityMessage::decodeImpl())
         return false;
     _nucr = static_cast<uint8_t>(bits::field(data(), 10, 12));
-    addField(ADSBMessageField(ADSBMessageField::NUC_R, 10, 3, std::to_string(_nucr)));
+    if (listingFields())
+        addField(ADSBMessageField(ADSBMessageField::NUC_R, 10, 3, std::to_string(_nucr)));
     return true;
 }
 

@@ -23,9 +23,11 @@ bool ADSBAircraftOperationalStatusMessage::decodeImpl() {
         Log::log(Log::CRITICAL, "ADSBOpStatMsg", "Unsupported MOPS Version %u detected.",
                  _versionNumber);
     }
-    addField(Field(Field::VER_NUM, 40, 3, std::to_string(_versionNumber)));
+    if (listingFields())
+        addField(Field(Field::VER_NUM, 40, 3, std::to_string(_versionNumber)));
     _nicSupplementA = bits::bit(me, 43) != 0;
-    addField(Field(Field::NIC_SUPP_A, 43, 1, _nicSupplementA ? "1" : "0"));
+    if (listingFields())
+        addField(Field(Field::NIC_SUPP_A, 43, 1, _nicSupplementA ? "1" : "0"));
     return true;
 }
 

@@ -32,14 +32,16 @@ bool ADSBAircraftStatusMessage::decodeImpl() {
         return false;
     }
     _subtype = static_cast<AircraftStatusSubtype>(subtype);
-    addField(Field(Field::AC_STAT_SUB_TYPE, 5, 3, subtypeName(_subtype)));
+    if (listingFields())
+        addField(Field(Field::AC_STAT_SUB_TYPE, 5, 3, subtypeName(_subtype)));
 
     if (_subtype == EMERGENCY_PRIORITY) {
         _emergencyState = static_cast<EmergencyState>(bits::field(me, 8, 10));
     } else {
         Log::log(Log::CRITICAL, "ADSBAcStatMsg", "Unsupported subtype %u detected.", subtype);
     }
-    addField(Field(Field::EMG_STATE, 8, 3, emergencyStateName(_emergencyState)));
+    if (listingFields())
+        addField(Field(Field::EMG_STATE, 8, 3, emergencyStateName(_emergencyState)));
     return true;
 }
 

@@ -16,7 +16,8 @@ bool ADSBAircraftStatusMessageV2::decodeImpl() {
     switch (subtype()) {
         case EMERGENCY_PRIORITY:
             _modeACode = modea::fromIdentityBits(bits::field(data(), 11, 23));
-            addField(ADSBMessageField(ADSBMessageField::MODE_A, 11, 13, modeAOctString()));
+            if (listingFields())
+                addField(ADSBMessageField(ADSBMessageField::MODE_A, 11, 13, modeAOctString()));
             return true;
         case TCAS_RA:
             Log::log(Log::WARNING, "ADSBAcStatMsg", "Unsupported TCAS RA message detected.");

@@ -21,12 +21,14 @@ bool ADSBIdentityMessage::decodeImpl() {
     const unsigned char* me = bits::bytes(data());
 
     _emitterCategory = static_cast<uint8_t>(bits::field(me, 5, 7));
-    addField(Field(Field::EMT_CAT, 5, 3, std::to_string(_emitterCategory)));
+    if (listingFields())
+        addField(Field(Field::EMT_CAT, 5, 3, std::to_string(_emitterCategory)));
 
     for (unsigned i = 0; i < 8; ++i) {
         const unsigned pos = 8 + 6 * i;
         _callsign[i] = kCharacters[bits::field(me, pos, pos + 5)];
-        addField(Field(static_cast<Field::Designator>(Field::CHAR_1 + i), static_cast<uint8_t>(pos),
+        if (listingFields())
+            addField(Field(static_cast<Field::Designator>(Field::CHAR_1 + i), static_cast<uint8_t>(pos),
                        6, std::string(1, _callsign[i])));
     }
     return true;

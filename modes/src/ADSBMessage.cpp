@@ -63,7 +63,7 @@ std::string ADSBMessage::description() const {
 bool ADSBMessage::decode(const std::string& me) {
     if (me.size() < 7)
         return false;
-    _data = me.substr(0, 7);
+    _data.assign(me, 0, 7);
     _typeCode = static_cast<uint8_t>(static_cast<unsigned char>(_data[0]) >> 3);
     if (typeByCode(_typeCode) != _type) {
         Log::log(Log::CRITICAL, "ADSBMessage", "Type code mismatch.");
@@ -74,8 +74,10 @@ bool ADSBMessage::decode(const std::string& me) {
     // A message lists at most a dozen fields of its own: one allocation for all of them.
     if (_listFields)
         _fields.reserve(_fields.size() + 16);
-    addField(ADSBMessageField(ADSBMessageField::TYPE, 0, 5, typeName()));
-    addField(ADSBMessageField(ADSBMessageField::TYPE_CODE, 0, 5, std::to_string(_typeCode)));
+    if (listingFields()) {
+        addField(ADSBMessageField(ADSBMessageField::TYPE, 0, 5, typeName()));
+        addField(ADSBMessageField(ADSBMessageField::TYPE_CODE, 0, 5, std::to_string(_typeCode)));
+    }
     _valid = decodeImpl();
     // Stable insertion sort by position: the lists are short and nearly ordered, and unlike
     // std::stable_sort it needs no temporary buffer.

@@ -44,27 +44,35 @@ bool ADSBSurfacePositionMessage::decodeImpl() {
     const unsigned char* me = bits::bytes(data());
 
     _movementCode = static_cast<uint8_t>(bits::field(me, 5, 11));
-    addField(Field(Field::MOV_CODE, 5, 7, std::to_string(_movementCode)));
+    if (listingFields())
+        addField(Field(Field::MOV_CODE, 5, 7, std::to_string(_movementCode)));
     _movement = _movementCode >= 1 && _movementCode <= 124;
     if (_movementCode > 124) {
         Log::log(Log::CRITICAL, "ADSBGndPosMsg", "Reserved Movement Code: %u.", _movementCode);
     }
     _groundSpeed = groundSpeedOf(_movementCode);
-    addField(Field(Field::GND_SPD, 5, 7, adsbtext::fixed(_groundSpeed)));
+    if (listingFields())
+        addField(Field(Field::GND_SPD, 5, 7, adsbtext::fixed(_groundSpeed)));
 
     _headingValid = bits::bit(me, 12) != 0;
-    addField(Field(Field::HDG_STATE, 12, 1, adsbtext::flag(_headingValid)));
+    if (listingFields())
+        addField(Field(Field::HDG_STATE, 12, 1, adsbtext::flag(_headingValid)));
     _heading = _headingValid ? bits::field(me, 13, 19) * 360.0 / 128.0 : 0.0;
-    addField(Field(Field::HDG, 13, 7, adsbtext::fixed(_heading)));
+    if (listingFields())
+        addField(Field(Field::HDG, 13, 7, adsbtext::fixed(_heading)));
 
     _timeApplicability = bits::bit(me, 20) != 0;
-    addField(Field(Field::TIME_FLAG, 20, 1, adsbtext::flag(_timeApplicability)));
+    if (listingFields())
+        addField(Field(Field::TIME_FLAG, 20, 1, adsbtext::flag(_timeApplicability)));
     _cprFormat = bits::bit(me, 21) != 0 ? ODD : EVEN;
-    addField(Field(Field::CPR_FMT, 21, 1, _cprFormat == ODD ? "ODD" : "EVEN"));
+    if (listingFields())
+        addField(Field(Field::CPR_FMT, 21, 1, _cprFormat == ODD ? "ODD" : "EVEN"));
     _cprLatitude = static_cast<int32_t>(bits::field(me, 22, 38));
-    addField(Field(Field::CPR_LAT, 22, 17, std::to_string(_cprLatitude)));
+    if (listingFields())
+        addField(Field(Field::CPR_LAT, 22, 17, std::to_string(_cprLatitude)));
     _cprLongitude = static_cast<int32_t>(bits::field(me, 39, 55));
-    addField(Field(Field::CPR_LON, 39, 17, std::to_string(_cprLongitude)));
+    if (listingFields())
+        addField(Field(Field::CPR_LON, 39, 17, std::to_string(_cprLongitude)));
     return true;
 }
 

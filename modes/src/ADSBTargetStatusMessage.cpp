@@ -18,14 +18,18 @@ bool ADSBTargetStatusMessage::decodeImpl() {
         Log::log(Log::CRITICAL, "ADSBTgStatMsg", "Unknown Subtype=%u.", _subtype);
         return false;
     }
-    addField(Field(Field::TG_STAT_SUB_TYPE, 5, 2, std::to_string(_subtype)));
+    if (listingFields())
+        addField(Field(Field::TG_STAT_SUB_TYPE, 5, 2, std::to_string(_subtype)));
 
     _nacp = static_cast<uint8_t>(bits::field(me, 39, 42));
-    addField(Field(Field::NAC_P, 39, 4, std::to_string(_nacp)));
+    if (listingFields())
+        addField(Field(Field::NAC_P, 39, 4, std::to_string(_nacp)));
     _nicBaro = static_cast<uint8_t>(bits::bit(me, 43));
-    addField(Field(Field::NIC_BARO, 43, 1, std::to_string(_nicBaro)));
+    if (listingFields())
+        addField(Field(Field::NIC_BARO, 43, 1, std::to_string(_nicBaro)));
     _sil = static_cast<uint8_t>(bits::field(me, 44, 45));
-    addField(Field(Field::SIL, 44, 2, std::to_string(_sil)));
+    if (listingFields())
+        addField(Field(Field::SIL, 44, 2, std::to_string(_sil)));
     return true;
 }
 

@@ -10,7 +10,8 @@ bool ADSBTargetStatusMessageV2::decodeImpl() {
     if (!ADSBTargetStatusMessage::decodeImpl() || subtype() != 1)
         return false;
     _silSupplement = static_cast<uint8_t>(bits::bit(data(), 7));
-    addField(ADSBMessageField(ADSBMessageField::SIL_SUPP, 7, 1, std::to_string(_silSupplement)));
+    if (listingFields())
+        addField(ADSBMessageField(ADSBMessageField::SIL_SUPP, 7, 1, std::to_string(_silSupplement)));
     return true;
 }
 

@@ -19,13 +19,15 @@ bool ADSBTestMessage::decodeImpl() {
     if (_subtype != 0) {
         Log::log(Log::CRITICAL, "ADSBTestMsg", "Unknown Subtype=%u.", _subtype);
     }
-    addField(Field(Field::TEST_SUB_TYPE, 5, 3, std::to_string(_subtype)));
+    if (listingFields())
+        addField(Field(Field::TEST_SUB_TYPE, 5, 3, std::to_string(_subtype)));
 
     _testData = data().substr(1, 6);
     char text[16];
     std::snprintf(text, sizeof(text), "%.2X%.2X%.2X%.2X%.2X%.2X", me[1], me[2], me[3], me[4], me[5],
                   me[6]);
-    addField(Field(Field::DATA, 8, 48, text));
+    if (listingFields())
+        addField(Field(Field::DATA, 8, 48, text));
     return true;
 }
 

@@ -62,9 +62,66 @@ ADSBTracker::ADSBTracker() {
     Log::log(Log::INFO, kSource, "Initialized.");
 }
 
+ADSBTracker::ADSBTracker(const ADSBTracker& other)
+    : _mopsV0ConfirmCount(other._mopsV0ConfirmCount),
+      _decoder(other._decoder),
+      _targets(other._targets),
+      _trackIdLowest(other._trackIdLowest),
+      _trackIdHighest(other._trackIdHighest),
+      _nextTrackId(other._nextTrackId),
+      _altitudeCheck(other._altitudeCheck),
+      _altitudeCheckWindow(other._altitudeCheckWindow),
+      _altitudeCheckMaxJump(other._altitudeCheckMaxJump),
+      _settings(other._settings),
+      _positionChecks(other._positionChecks) {
+    rebuildIndex();
+}
+
+ADSBTracker& ADSBTracker::operator=(const ADSBTracker& other) {
+    if (this != &other) {
+        ADSBTracker copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+// Moving a std::map moves its nodes, not the targets in them: the index stays right.
+ADSBTracker::ADSBTracker(ADSBTracker&& other) noexcept = default;
+ADSBTracker& ADSBTracker::operator=(ADSBTracker&& other) noexcept = default;
+ADSBTracker::~ADSBTracker() = default;
+
 void ADSBTracker::reset() {
     _targets.clear();
+    _index.clear();
+    _trackIdUse.assign(_trackIdHighest - _trackIdLowest + 1, 0);
     _nextTrackId = _trackIdLowest;
+}
+
+void ADSBTracker::rebuildIndex() {
+    _index.clear();
+    _trackIdUse.assign(_trackIdHighest - _trackIdLowest + 1, 0);
+    for (auto& entry : _targets) {
+        *_index.findOrInsert(entry.first) = &entry.second;
+        const unsigned int id = entry.second.trackId();
+        if (id >= _trackIdLowest && id <= _trackIdHighest)
+            ++_trackIdUse[id - _trackIdLowest];
+    }
+}
+
+void ADSBTracker::assignTrackId(ADSBTarget& target, unsigned int trackId) {
+    const unsigned int old = target.trackId();
+    if (old >= _trackIdLowest && old <= _trackIdHighest)
+        --_trackIdUse[old - _trackIdLowest];
+    if (trackId >= _trackIdLowest && trackId <= _trackIdHighest)
+        ++_trackIdUse[trackId - _trackIdLowest];
+    target.setTrackId(trackId);
+}
+
+std::map<unsigned int, ADSBTarget>::iterator ADSBTracker::eraseTarget(
+    std::map<unsigned int, ADSBTarget>::iterator it) {
+    assignTrackId(it->second, 0);
+    _index.erase(it->first);
+    return _targets.erase(it);
 }
 
 bool ADSBTracker::setSettings(const ADSBTrackerSettings& settings) {
@@ -90,29 +147,23 @@ void ADSBTracker::setAltituteBaroChecking(bool enabled, unsigned int windowSecon
 }
 
 ADSBTarget* ADSBTracker::findTarget(unsigned int icao) {
-    const auto it = _targets.find(icao);
-    return it != _targets.end() ? &it->second : nullptr;
+    ADSBTarget* const* target = _index.find(icao);
+    return target != nullptr ? *target : nullptr;
 }
 
 const ADSBTarget* ADSBTracker::findConstTarget(unsigned int icao) const {
-    const auto it = _targets.find(icao);
-    return it != _targets.end() ? &it->second : nullptr;
+    ADSBTarget* const* target = _index.find(icao);
+    return target != nullptr ? *target : nullptr;
 }
 
 unsigned int ADSBTracker::getNextTrackId() {
     const unsigned int range = _trackIdHighest - _trackIdLowest + 1;
     if (_targets.size() >= range)
         return 0;
-    // One pass over the targets marks the numbers in use; the cursor then skips them.
-    std::vector<bool> inUse(range, false);
-    for (const auto& entry : _targets) {
-        const unsigned int id = entry.second.trackId();
-        if (id >= _trackIdLowest && id <= _trackIdHighest)
-            inUse[id - _trackIdLowest] = true;
-    }
+    // The cursor skips the numbers that some target carries.
     if (_nextTrackId < _trackIdLowest || _nextTrackId > _trackIdHighest)
         _nextTrackId = _trackIdLowest;
-    while (inUse[_nextTrackId - _trackIdLowest]) {
+    while (_trackIdUse[_nextTrackId - _trackIdLowest] != 0) {
         ++_nextTrackId;
         if (_nextTrackId > _trackIdHighest)
             _nextTrackId = _trackIdLowest;
@@ -127,7 +178,8 @@ ADSBTarget* ADSBTracker::createTarget(unsigned int icao) {
     if (trackId == 0)
         return nullptr;
     ADSBTarget& target = _targets.emplace(icao, ADSBTarget(icao)).first->second;
-    target.setTrackId(trackId);
+    *_index.findOrInsert(icao) = &target;
+    assignTrackId(target, trackId);
     return &target;
 }
 
@@ -296,35 +348,36 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
     target->setLastUpdate(time);
     target->setSignalAmplitude(msg->signalAmplitude(), time);
 
-    std::unique_ptr<ADSBMessage> adsb(
-        _decoder.decode(target->mopsVersion(), msg->constFieldME().data(), false));
-    if (!adsb)
+    // The decoder's own message object, valid until its next decode.
+    ADSBMessage* adsb =
+        _decoder.decodeForTracking(target->mopsVersion(), msg->constFieldME().data());
+    if (adsb == nullptr)
         return target;
     adsb->setTimeStamp(time);
     adsb->setSignalAmplitude(msg->signalAmplitude());
 
     switch (adsb->type()) {
         case ACID:
-            procADSBIdentificationMsg(target, static_cast<const ADSBIdentityMessage*>(adsb.get()));
+            procADSBIdentificationMsg(target, static_cast<const ADSBIdentityMessage*>(adsb));
             break;
         case POS_AIR:
             procADSBAirbornePositionMsg(
-                target, static_cast<const ADSBAirbornePositionMessage*>(adsb.get()));
+                target, static_cast<const ADSBAirbornePositionMessage*>(adsb));
             break;
         case AIR_VEL:
             procADSBAirborneVelocityMsg(
-                target, static_cast<const ADSBAirborneVelocityMessage*>(adsb.get()));
+                target, static_cast<const ADSBAirborneVelocityMessage*>(adsb));
             break;
         case OP_STATUS:
             procADSBAircraftOperationalStatusMsg(
-                target, static_cast<const ADSBAircraftOperationalStatusMessage*>(adsb.get()));
+                target, static_cast<const ADSBAircraftOperationalStatusMessage*>(adsb));
             break;
         case POS_GND:
             // Surface positions need a reference to decode: they move a target only with
             // local decoding on.
             if (_settings.localDecoding) {
                 procADSBSurfacePositionMsg(
-                    target, static_cast<const ADSBSurfacePositionMessage*>(adsb.get()));
+                    target, static_cast<const ADSBSurfacePositionMessage*>(adsb));
             }
             break;
         default:  // test, aircraft status, target state: statistics only
@@ -561,7 +614,7 @@ const ADSBTarget* ADSBTracker::procTargetReport(const ADSBTargetReport* report) 
     if (target == nullptr)
         return nullptr;
 
-    target->setTrackId(report->trackIdValid() ? report->trackId() : 0);
+    assignTrackId(*target, report->trackIdValid() ? report->trackId() : 0);
     const unsigned long long time = report->lastUpdate();
     target->setLastUpdate(time);
 
@@ -636,8 +689,8 @@ std::vector<ADSBTarget> ADSBTracker::killTargets(unsigned long long time) {
     for (auto it = _targets.begin(); it != _targets.end();) {
         if (it->second.lastUpdate() <= time) {
             Log::log(Log::DEBUG, kSource, "Target #%u killed.", it->second.trackId());
-            killed.push_back(std::move(it->second));
-            it = _targets.erase(it);
+            killed.push_back(std::move(it->second));  // the track number stays behind
+            it = eraseTarget(it);
         } else {
             ++it;
         }

@@ -52,8 +52,51 @@ const std::array<double, 91>& cosineCeiling() {
 
 }  // namespace
 
+namespace {
+
+// NL in one step: the latitudes 0 to 90 in quarter-degree cells, each with the NL at its lower
+// edge and the transition latitude inside it, if any (the closest two transitions, 86.535 and
+// 87, lie more than a cell apart, so no cell holds two). Built from the published table.
+constexpr int kCellsPerDegree = 4;
+constexpr int kCells = 90 * kCellsPerDegree;
+
+struct NLCell {
+    double transition;  // above 90 when the cell holds none
+    int nl;             // below the transition
+};
+
+NLCell makeCell(int cell) {
+    const double low = double(cell) / kCellsPerDegree;
+    const double high = double(cell + 1) / kCellsPerDegree;
+    NLCell result{91.0, 59};
+    for (const double t : kNLTransitionLatitudes) {
+        if (t <= low)
+            --result.nl;
+        else if (t < high)
+            result.transition = t;
+    }
+    return result;
+}
+
+const std::array<NLCell, kCells>& nlCells() {
+    static const std::array<NLCell, kCells> cells = [] {
+        std::array<NLCell, kCells> c{};
+        for (int i = 0; i < kCells; ++i)
+            c[i] = makeCell(i);
+        return c;
+    }();
+    return cells;
+}
+
+}  // namespace
+
 int nl(double latitude) {
     const double a = std::fabs(latitude);
+    if (a < 90.0) {
+        const NLCell& cell = nlCells()[static_cast<int>(a * kCellsPerDegree)];
+        return a >= cell.transition ? cell.nl - 1 : cell.nl;
+    }
+    // The poles, and what is no latitude at all (beyond them, not a number).
     const auto passed =
         std::upper_bound(kNLTransitionLatitudes.begin(), kNLTransitionLatitudes.end(), a) -
         kNLTransitionLatitudes.begin();

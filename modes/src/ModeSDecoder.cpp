@@ -89,10 +89,13 @@ constexpr std::array<Format, kDownlinkFormatCount> kFormats = {{
     kNone,
 }};
 
-template <typename Table>
-typename Table::mapped_type* find(Table& table, uint32_t key) {
-    const auto it = table.find(key);
-    return it != table.end() ? &it->second : nullptr;
+// Enters (or refreshes) an entry; addresses and interrogator codes are 24-bit, so every key
+// fits the table.
+template <typename Value>
+Value& entry(AddressMap<Value>& table, uint32_t key) {
+    static Value none;
+    Value* value = table.findOrInsert(key);
+    return value != nullptr ? *value : none;
 }
 
 const Format& formatOf(const DFMessage& message) {
@@ -196,7 +199,7 @@ void ModeSDecoder::grade(DFMessage& message, int64_t now) {
         case Grading::IDENTITY: {
             // Only the parity vouches for these addresses, and any reply has one: trust the
             // address only when an extended squitter has confirmed it.
-            int64_t* time = find(_addresses, address);
+            int64_t* time = _addresses.find(address);
             if (addressConfirmed(time, now)) {
                 message.setConfidence(ModeSMessage::FULL);
                 *time = now;
@@ -211,14 +214,14 @@ void ModeSDecoder::grade(DFMessage& message, int64_t now) {
         }
         case Grading::SQUITTER:
             message.setConfidence(ModeSMessage::FULL);
-            _addresses[address] = now;
+            entry(_addresses, address) = now;
             break;
         case Grading::MILITARY:
             if (static_cast<const DF19Message&>(message).constFieldAF().code() != 0) {
                 message.setConfidence(ModeSMessage::LOW);
             } else {
                 message.setConfidence(ModeSMessage::FULL);
-                _addresses[address] = now;
+                entry(_addresses, address) = now;
             }
             break;
         case Grading::ALL_CALL:
@@ -240,17 +243,17 @@ void ModeSDecoder::gradeAllCall(DFMessage& message, int64_t now) {
         return;
     }
     const uint32_t address = message.icaoAddress();
-    int64_t* addressTime = find(_addresses, address);
+    int64_t* addressTime = _addresses.find(address);
     const bool addressOk = addressConfirmed(addressTime, now);
-    InterrogatorEntry* interrogator = find(_interrogators, ii);
+    InterrogatorEntry* interrogator = _interrogators.find(ii);
     const bool interrogatorOk = interrogatorConfirmed(interrogator, now);
 
     if (addressOk && !interrogatorOk) {
         message.setConfidence(ModeSMessage::LOW);
         *addressTime = now;
-        InterrogatorEntry& entry = _interrogators[ii];
-        entry.time = now;
-        entry.count = 1;
+        InterrogatorEntry& learnt = entry(_interrogators, ii);
+        learnt.time = now;
+        learnt.count = 1;
     } else if (addressOk && interrogatorOk) {
         *addressTime = now;
         interrogator->time = now;
@@ -259,7 +262,7 @@ void ModeSDecoder::gradeAllCall(DFMessage& message, int64_t now) {
         message.setConfidence(learning ? ModeSMessage::HIGH : ModeSMessage::FULL);
     } else if (interrogatorOk && interrogator->count >= _interrogatorCountThreshold) {
         message.setConfidence(ModeSMessage::FULL);
-        _addresses[address] = now;
+        entry(_addresses, address) = now;
         interrogator->time = now;
         ++interrogator->count;
     } else {

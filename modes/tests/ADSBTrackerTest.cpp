@@ -193,6 +193,43 @@ TEST_F(TrackerTest, AllTrackNumbersInUse) {
     EXPECT_EQ(t->trackId(), 1u);
 }
 
+// Numbers given by reports count as in use like drawn ones, also when two targets share one;
+// a number is free again when no target carries it. A copy draws numbers of its own.
+TEST_F(TrackerTest, TrackNumbersOfReportsAreSkippedWhileCarried) {
+    feed(altitudeReply(0x510001, 1000), kT0, ModeSMessage::HIGH);  // number 1
+    EXPECT_EQ(feed(altitudeReply(0x510002, 1000), kT0, ModeSMessage::HIGH)->trackId(), 2u);
+    // 0x510001 is renumbered 4 (freeing 1); the new 0x510003 draws 3, then is renumbered 4.
+    for (uint32_t address : {0x510001u, 0x510003u}) {
+        ADSBTargetReport r;
+        r.setIcaoAddress(address);
+        r.setLastUpdate(kT0);
+        r.setTrackId(4);
+        ASSERT_NE(tracker.procTargetReport(&r), nullptr);
+    }
+    EXPECT_EQ(feed(altitudeReply(0x510004, 1000), kT0, ModeSMessage::HIGH)->trackId(), 5u);
+    ADSBTracker copy(tracker);
+
+    // 6 to 4095, then round to 1, the one free number; then the table is full.
+    for (uint32_t i = 0; i < 4090; ++i)
+        ASSERT_NE(feed(altitudeReply(0x520000 + i, 1000), kT0, ModeSMessage::HIGH), nullptr);
+    EXPECT_EQ(feed(altitudeReply(0x530000, 1000), kT0, ModeSMessage::HIGH)->trackId(), 1u);
+    EXPECT_EQ(feed(altitudeReply(0x530001, 1000), kT0, ModeSMessage::HIGH), nullptr);
+
+    // The copy saw none of that: its cursor stands at 6, and its targets are its own.
+    std::unique_ptr<ModeSMessage> msg(
+        decoder.decode(ModeSMessage::DOWNLINK, altitudeReply(0x530000, 2000), kT0 + 50));
+    ASSERT_NE(msg, nullptr);
+    msg->setConfidence(ModeSMessage::HIGH);
+    const ADSBTarget* inCopy = copy.procModeSMsg(msg.get());
+    ASSERT_NE(inCopy, nullptr);
+    EXPECT_EQ(inCopy->trackId(), 6u);
+    EXPECT_EQ(inCopy->altitudeBaro(), 2000);
+    EXPECT_EQ(copy.allTargets().size(), 5u);
+    // Killing frees the numbers: the cursor goes on from 2.
+    ASSERT_EQ(tracker.killTargets(kT0).size(), 4095u);
+    EXPECT_EQ(feed(altitudeReply(0x540000, 1000), kT0 + 1, ModeSMessage::HIGH)->trackId(), 2u);
+}
+
 TEST_F(TrackerTest, KillAndSinceUseInclusiveAndExclusiveBounds) {
     LogCapture log;
     feed(altitudeReply(0x800001, 1000), kT0, ModeSMessage::HIGH);

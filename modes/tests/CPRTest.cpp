@@ -1,6 +1,7 @@
 #include <cmath>
 #include <iomanip>
 #include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,37 @@ TEST(CPRZones, NLAtAndAroundEveryBoundary) {
         EXPECT_EQ(cpr::nl(boundary), 58 - i);  // the boundary belongs to the smaller NL
         EXPECT_EQ(cpr::nl(-boundary - 1e-9), 58 - i);
     }
+}
+
+// NL by counting the transitions passed, the table's own reading, against the one-step look-up:
+// on a fine sweep and on both sides of every transition and every quarter degree.
+TEST(CPRZones, NLLookUpAgreesWithTheTransitionTable) {
+    const auto counted = [](double latitude) {
+        const double a = std::fabs(latitude);
+        int passed = 0;
+        for (const double t : cpr::kNLTransitionLatitudes)
+            passed += t <= a ? 1 : 0;
+        return 59 - passed;
+    };
+    std::vector<double> probes;
+    for (int i = 0; i <= 900000; ++i)
+        probes.push_back(i * 1e-4);
+    for (const double t : cpr::kNLTransitionLatitudes) {
+        probes.push_back(t);
+        probes.push_back(std::nextafter(t, 0.0));
+        probes.push_back(std::nextafter(t, 100.0));
+    }
+    for (int q = 0; q <= 360; ++q) {
+        probes.push_back(q / 4.0);
+        probes.push_back(std::nextafter(q / 4.0, 0.0));
+        probes.push_back(std::nextafter(q / 4.0, 100.0));
+    }
+    for (const double p : probes) {
+        ASSERT_EQ(cpr::nl(p), counted(p)) << std::setprecision(17) << p;
+        ASSERT_EQ(cpr::nl(-p), counted(p)) << std::setprecision(17) << -p;
+    }
+    // Not a latitude: the binary search over the transitions, as before, runs to the end.
+    EXPECT_EQ(cpr::nl(std::nan("")), 1);
 }
 
 TEST(CPRGlobal, KnownPairs) {

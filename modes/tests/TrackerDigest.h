@@ -176,9 +176,10 @@ struct Reply {
 
 // Runs `replies` through a decoder and a tracker prepared by `setUp`, killing targets silent
 // for `expiryMs` of stream time every `killEveryMs`.
-inline Result run(const std::vector<Reply>& replies,
-                  const std::function<void(ModeSDecoder&, ADSBTracker&)>& setUp = {},
-                  uint64_t expiryMs = 60000, uint64_t killEveryMs = 10000) {
+// Replies come from `next` until it returns false; a checkpoint every `checkpointEvery`.
+inline Result run(const std::function<bool(Reply&)>& next,
+                  const std::function<void(ModeSDecoder&, ADSBTracker&)>& setUp,
+                  uint64_t expiryMs, uint64_t killEveryMs, std::size_t checkpointEvery) {
     Result result;
     LogRecorder log;
     ModeSDecoder decoder;
@@ -192,7 +193,9 @@ inline Result run(const std::vector<Reply>& replies,
         textOut.reset(new std::ofstream(file, std::ios::app));
     uint64_t nextKill = 0;
     std::size_t index = 0;
-    for (const Reply& reply : replies) {
+    Reply reply;
+    bool more = next(reply);
+    while (more) {
         log.lines.clear();
         clock::setFixedTime(reply.time);
         std::string text = std::to_string(index);
@@ -228,7 +231,8 @@ inline Result run(const std::vector<Reply>& replies,
         if (index < 20)
             result.firstText += text + "\n";
         ++index;
-        if (index % 1000 == 0 || index == replies.size()) {
+        more = next(reply);
+        if (index % checkpointEvery == 0 || !more) {
             char line[64];
             std::snprintf(line, sizeof line, "%zu %016" PRIx64, index, hash.value());
             result.checkpoints.push_back(line);
@@ -238,6 +242,20 @@ inline Result run(const std::vector<Reply>& replies,
     for (const ADSBTarget& target : tracker.allTargets())
         result.targets.push_back(describe(target));
     return result;
+}
+
+inline Result run(const std::vector<Reply>& replies,
+                  const std::function<void(ModeSDecoder&, ADSBTracker&)>& setUp = {},
+                  uint64_t expiryMs = 60000, uint64_t killEveryMs = 10000) {
+    std::size_t i = 0;
+    return run(
+        [&](Reply& reply) {
+            if (i == replies.size())
+                return false;
+            reply = replies[i++];
+            return true;
+        },
+        setUp, expiryMs, killEveryMs, 1000);
 }
 
 inline void write(const Result& result, const std::string& path) {

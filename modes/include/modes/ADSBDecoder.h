@@ -1,6 +1,7 @@
 #ifndef MODES_ADSBDECODER_H
 #define MODES_ADSBDECODER_H
 
+#include <memory>
 #include <string>
 
 #include <modes/ADSBMessage.h>
@@ -16,6 +17,11 @@ class MODES_EXPORT ADSBDecoder {
 public:
     // Logs "Initialized.".
     ADSBDecoder();
+    ADSBDecoder(const ADSBDecoder& other);
+    ADSBDecoder& operator=(const ADSBDecoder& other);
+    ADSBDecoder(ADSBDecoder&& other) noexcept;
+    ADSBDecoder& operator=(ADSBDecoder&& other) noexcept;
+    ~ADSBDecoder();
 
     // A new message that the caller deletes, or null: for fewer than 7 bytes, for a reserved
     // type code (logged), for a version without a class of that type (not logged) and for a
@@ -25,9 +31,15 @@ public:
 private:
     friend class ADSBTracker;
 
-    // The same decode; without `withFields` the message lists no fields (fields() stays empty),
-    // which the tracker does not read and which costs most of a message's decode.
-    ADSBMessage* decode(MOPSVersion version, const std::string& me, bool withFields) const;
+    // The same decode for the tracker, into a message object of this decoder's own that is
+    // reused from one call to the next (valid until the next call, owned by the decoder), and
+    // without fields (fields() stays empty): the tracker reads neither, and allocating,
+    // stamping and listing cost most of a message's decode. Null as decode().
+    ADSBMessage* decodeForTracking(MOPSVersion version, const std::string& me);
+
+    // One reusable message object per message class, made on first use.
+    struct Scratch;
+    std::unique_ptr<Scratch> _scratch;
 };
 
 }  // namespace modes

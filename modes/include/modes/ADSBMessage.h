@@ -60,6 +60,9 @@ protected:
     // The time stamp is the current time in whole seconds.
     explicit ADSBMessage(ADSBMessageType type);
 
+    // Whether this message lists its fields: a message decoded for tracking only does not,
+    // and then its decodeImpl() need not build the fields' texts.
+    bool listingFields() const { return _listFields; }
     void addField(const ADSBMessageField& field);
     void addField(ADSBMessageField&& field);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <modes/ADSBDecoder.h>
+#include <modes/AddressMap.h>
 #include <modes/ADSBTarget.h>
 #include <modes/ADSBTrackerSettings.h>
 #include <modes/modes_export.h>
@@ -53,6 +54,11 @@ class ADSBSurfacePositionMessage;
 class MODES_EXPORT ADSBTracker {
 public:
     ADSBTracker();
+    ADSBTracker(const ADSBTracker& other);
+    ADSBTracker& operator=(const ADSBTracker& other);
+    ADSBTracker(ADSBTracker&& other) noexcept;
+    ADSBTracker& operator=(ADSBTracker&& other) noexcept;
+    ~ADSBTracker();
 
     // Feeds one decoded reply. Returns the target created or updated, or nullptr when the reply
     // was ignored (too little confidence, a format not tracked, an unknown DF11 address, no
@@ -101,6 +107,13 @@ private:
     ADSBTarget* findTarget(unsigned int icao);
     const ADSBTarget* findConstTarget(unsigned int icao) const;
     unsigned int getNextTrackId();
+    // Gives a target a track number, keeping the count of targets per number up to date.
+    void assignTrackId(ADSBTarget& target, unsigned int trackId);
+    // Removes a target from the table, the index and the track-number counts.
+    std::map<unsigned int, ADSBTarget>::iterator eraseTarget(
+        std::map<unsigned int, ADSBTarget>::iterator it);
+    // Rebuilds the index and the counts from the table (after a copy).
+    void rebuildIndex();
 
     const ADSBTarget* procDFMsg(const DFMessage* msg);
     const ADSBTarget* procDF0Msg(const DF0Message* msg);
@@ -150,9 +163,15 @@ private:
     unsigned int _mopsV0ConfirmCount = 20;
     ADSBDecoder _decoder;
     std::map<unsigned int, ADSBTarget> _targets;
+    // The same targets by address, for the look-up of every reply: the table's nodes never
+    // move, so the index holds pointers to them.
+    AddressMap<ADSBTarget*> _index;
     unsigned int _trackIdLowest = 1;
     unsigned int _trackIdHighest = 4095;
     unsigned int _nextTrackId = 1;
+    // How many targets carry each number of the range (reports may give one number to
+    // several), so that drawing a number needs no walk over the targets.
+    std::vector<uint16_t> _trackIdUse;
     bool _altitudeCheck = false;
     unsigned int _altitudeCheckWindow = 4;
     unsigned int _altitudeCheckMaxJump = 150;

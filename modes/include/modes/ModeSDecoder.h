@@ -3,8 +3,8 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 
+#include <modes/AddressMap.h>
 #include <modes/ModeSMessage.h>
 #include <modes/modes_export.h>
 
@@ -75,10 +75,10 @@ private:
 
     // Keyed by aircraft address, respectively interrogator code (II, or SI with its code
     // label). Every reply looks one of them up and nothing ever walks them in order, so they
-    // are hash tables.
-    std::unordered_map<uint32_t, int64_t> _addresses;  // seconds of the last confirmation
+    // are flat hash tables.
+    AddressMap<int64_t> _addresses;  // seconds of the last confirmation
     int64_t _addressValidity = 600;
-    std::unordered_map<uint32_t, InterrogatorEntry> _interrogators;
+    AddressMap<InterrogatorEntry> _interrogators;
     uint32_t _interrogatorValidity = 60;
     uint32_t _interrogatorCountThreshold = 10;
     ErrorRepair _errorRepair = REPAIR_TWO_BITS;
