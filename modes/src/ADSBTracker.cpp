@@ -177,8 +177,12 @@ ADSBTarget* ADSBTracker::createTarget(unsigned int icao) {
     const unsigned int trackId = getNextTrackId();
     if (trackId == 0)
         return nullptr;
+    // The one address the index cannot hold (its empty-slot marker) gets no target.
+    ADSBTarget** slot = _index.findOrInsert(icao);
+    if (slot == nullptr)
+        return nullptr;
     ADSBTarget& target = _targets.emplace(icao, ADSBTarget(icao)).first->second;
-    *_index.findOrInsert(icao) = &target;
+    *slot = &target;
     assignTrackId(target, trackId);
     return &target;
 }

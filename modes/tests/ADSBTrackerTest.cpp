@@ -322,6 +322,15 @@ TEST_F(TrackerTest, TargetReportsFeedTargets) {
     invalid.setLastUpdate(kT0);
     EXPECT_EQ(tracker.procTargetReport(&invalid), nullptr);
     EXPECT_EQ(tracker.procTargetReport(nullptr), nullptr);
+
+    // A report read from outside may carry an address wider than 24 bits: it is tracked and
+    // found again like any other (the encoder fuzzer's corpus holds such a report).
+    ADSBTargetReport wide = report;
+    wide.setIcaoAddress(0x80000001u);
+    const ADSBTarget* w = tracker.procTargetReport(&wide);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->icaoAddr(), 0x80000001u);
+    EXPECT_EQ(tracker.procTargetReport(&wide), w);
 }
 
 TEST_F(TrackerTest, CopiesOwnTheirTargets) {

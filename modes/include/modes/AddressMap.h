@@ -14,8 +14,9 @@ namespace modes {
 // chain of nodes of a tree or of a node-based hash table. No order: callers that list entries
 // in address order keep an ordered container besides.
 //
-// Keys must be below 2^24 (every Mode S address and interrogator code is); a key outside that
-// range is never found and never stored. Erasing shifts the following entries back, so the
+// Every key but 0xFFFFFFFF, which marks an empty slot, can be stored: Mode S addresses and
+// interrogator codes are 24-bit, but a target report read from outside may carry any 32-bit
+// address, and it must be kept like any other. 0xFFFFFFFF is never found and never stored. Erasing shifts the following entries back, so the
 // table never fills with tombstones. Copyable and movable like the vectors it holds.
 template <typename Value>
 class AddressMap {
@@ -99,7 +100,7 @@ public:
     }
 
 private:
-    static constexpr uint32_t kMaxKey = 0xFFFFFF;
+    static constexpr uint32_t kMaxKey = 0xFFFFFFFE;
     static constexpr uint32_t kEmpty = 0xFFFFFFFF;
     static constexpr std::size_t kFirstCapacity = 64;
 
