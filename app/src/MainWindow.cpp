@@ -276,6 +276,9 @@ MainWindow::MainWindow(const QString& configFile, const QString& logFilePath, QW
 MainWindow::~MainWindow() {
     AsterixLogCallback::clearSink();
     Log::setLogHandler(nullptr);
+    // The base class hides the children as it goes, and a hidden dock reports its visibility:
+    // by then this window and its form are gone, so nothing of theirs may answer.
+    disconnect(ui->dckLog, nullptr, this, nullptr);
     delete ui;
 }
 
