@@ -1080,6 +1080,10 @@ Do you want to start now?</source>
         <source>Replay (%1): %2</source>
         <translation>回放（%1）：%2</translation>
     </message>
+    <message>
+        <source>JSON target reports are shown here as they arrive, when the input format is JSON.</source>
+        <translation>输入格式为 JSON 时，收到的 JSON 目标报告将在此显示。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingReader</name>
