@@ -19,8 +19,7 @@ AsterixOutput::AsterixOutput(QObject* parent) : QObject(parent) {
     qRegisterMetaType<DataBlock>();
     for (int i = 0; i < 2; ++i) {
         _channels[i] = std::make_unique<AsterixOutputChannel>(i + 1);
-        connect(_channels[i].get(), &AsterixOutputChannel::message, this,
-                &AsterixOutput::message);
+        connect(_channels[i].get(), &AsterixOutputChannel::message, this, &AsterixOutput::message);
     }
 }
 
@@ -39,7 +38,7 @@ void AsterixOutput::stop() {
         channel->close();
     _lastAsterixOutput = 0;
     _asterixSequence = 0;
-    emit message(QStringLiteral("ASTERIX output has stopped."), true);
+    emit message(tr("ASTERIX output has stopped."), true);
 }
 
 void AsterixOutput::outputCycle(const brannic::modes::ADSBTracker& tracker,

@@ -6,17 +6,16 @@ AsterixOutputChannel::AsterixOutputChannel(int number, QObject* parent)
 void AsterixOutputChannel::start(const Settings& settings, bool multicast) {
     _settings = settings;
     if (!_settings.enabled) {
-        emit message(QStringLiteral("ASTERIX output channel %1 is not activated.").arg(_number),
-                     false);
+        emit message(tr("ASTERIX output channel %1 is not activated.").arg(_number), false);
         return;
     }
     if (_socket.state() == QAbstractSocket::BoundState) {
-        emit message(QStringLiteral("ASTERIX output channel %1 is running.").arg(_number), true);
+        emit message(tr("ASTERIX output channel %1 is running.").arg(_number), true);
         return;
     }
     if (!multicast) {
         // Nothing to bind: the first datagram binds the socket to a free port.
-        emit message(QStringLiteral("ASTERIX output channel %1 is sending to address %2 port %3")
+        emit message(tr("ASTERIX output channel %1 is sending to address %2 port %3")
                          .arg(_number)
                          .arg(_settings.address.toString())
                          .arg(_settings.port),
@@ -28,12 +27,11 @@ void AsterixOutputChannel::start(const Settings& settings, bool multicast) {
 
 void AsterixOutputChannel::prepareMulticast() {
     if (!_settings.multicastInterface.isValid()) {
-        emit message(QStringLiteral("ASTERIX output channel %1 LAN interface invalid.").arg(_number),
-                     true);
+        emit message(tr("ASTERIX output channel %1 LAN interface invalid.").arg(_number), true);
         return;
     }
     if (!_socket.bind(QHostAddress(QHostAddress::AnyIPv4), 0)) {
-        emit message(QStringLiteral("ASTERIX output channel %1 failed to bind.").arg(_number), true);
+        emit message(tr("ASTERIX output channel %1 failed to bind.").arg(_number), true);
         return;
     }
     // Socket options reach the system only once the socket exists, that is after binding.
@@ -41,14 +39,14 @@ void AsterixOutputChannel::prepareMulticast() {
     _socket.setMulticastInterface(_settings.multicastInterface);
     const QNetworkInterface used = _socket.multicastInterface();
     if (!used.isValid()) {
-        emit message(QStringLiteral("ASTERIX output channel %1 failed to use inteface %2.")
+        emit message(tr("ASTERIX output channel %1 failed to use inteface %2.")
                          .arg(_number)
                          .arg(_settings.multicastInterface.humanReadableName()),
                      true);
         return;
     }
-    emit message(QStringLiteral("ASTERIX output channel %1 is using local port %2 at interface "
-                                "%3, sending to multicast group %4 port %5")
+    emit message(tr("ASTERIX output channel %1 is using local port %2 at interface "
+                    "%3, sending to multicast group %4 port %5")
                      .arg(_number)
                      .arg(_socket.localPort())
                      .arg(used.humanReadableName())

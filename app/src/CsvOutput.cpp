@@ -15,11 +15,11 @@ void CsvOutput::start(const Settings& settings) {
     _settings = settings;
     _lastCsvOutput = 0;
     if (!_settings.udpOutput) {
-        emit message(QStringLiteral("CSV output is not activated."), false);
+        emit message(tr("CSV output is not activated."), false);
     } else if (_socket.state() == QAbstractSocket::BoundState) {
-        emit message(QStringLiteral("CSV output is running."), true);
+        emit message(tr("CSV output is running."), true);
     } else {
-        emit message(QStringLiteral("CSV output is sending to remote address %1 port %2")
+        emit message(tr("CSV output is sending to remote address %1 port %2")
                          .arg(_settings.address.toString())
                          .arg(_settings.port),
                      false);
@@ -29,12 +29,11 @@ void CsvOutput::start(const Settings& settings) {
 void CsvOutput::stop() {
     _socket.close();
     _lastCsvOutput = 0;
-    emit message(QStringLiteral("CSV output has stopped."), true);
+    emit message(tr("CSV output has stopped."), true);
 }
 
 QStringList CsvOutput::outputCycle(const brannic::modes::ADSBTracker& tracker, quint64 nowMs) {
-    const std::vector<brannic::modes::ADSBTarget> targets =
-        tracker.allTargetsSince(_lastCsvOutput);
+    const std::vector<brannic::modes::ADSBTarget> targets = tracker.allTargetsSince(_lastCsvOutput);
     _lastCsvOutput = nowMs;
     const QTime localTime =
         QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(nowMs), Qt::LocalTime).time();

@@ -72,6 +72,44 @@
     </message>
 </context>
 <context>
+    <name>AsterixOutput</name>
+    <message>
+        <source>ASTERIX output has stopped.</source>
+        <translation>ASTERIX 输出已停止。</translation>
+    </message>
+</context>
+<context>
+    <name>AsterixOutputChannel</name>
+    <message>
+        <source>ASTERIX output channel %1 is not activated.</source>
+        <translation>ASTERIX 输出通道 %1 未启用。</translation>
+    </message>
+    <message>
+        <source>ASTERIX output channel %1 is running.</source>
+        <translation>ASTERIX 输出通道 %1 正在运行。</translation>
+    </message>
+    <message>
+        <source>ASTERIX output channel %1 is sending to address %2 port %3</source>
+        <translation>ASTERIX 输出通道 %1 正在发送到地址 %2 端口 %3</translation>
+    </message>
+    <message>
+        <source>ASTERIX output channel %1 LAN interface invalid.</source>
+        <translation>ASTERIX 输出通道 %1 的网络接口无效。</translation>
+    </message>
+    <message>
+        <source>ASTERIX output channel %1 failed to bind.</source>
+        <translation>ASTERIX 输出通道 %1 绑定失败。</translation>
+    </message>
+    <message>
+        <source>ASTERIX output channel %1 failed to use inteface %2.</source>
+        <translation>ASTERIX 输出通道 %1 无法使用接口 %2。</translation>
+    </message>
+    <message>
+        <source>ASTERIX output channel %1 is using local port %2 at interface %3, sending to multicast group %4 port %5</source>
+        <translation>ASTERIX 输出通道 %1 使用接口 %3 上的本地端口 %2，发送到组播组 %4 端口 %5</translation>
+    </message>
+</context>
+<context>
     <name>AvrFramer</name>
     <message>
         <source>Corrupted AVR message received (header error): %1</source>
@@ -465,6 +503,25 @@
     <message>
         <source>Network</source>
         <translation>网络</translation>
+    </message>
+</context>
+<context>
+    <name>CsvOutput</name>
+    <message>
+        <source>CSV output is not activated.</source>
+        <translation>CSV 输出未启用。</translation>
+    </message>
+    <message>
+        <source>CSV output is running.</source>
+        <translation>CSV 输出正在运行。</translation>
+    </message>
+    <message>
+        <source>CSV output is sending to remote address %1 port %2</source>
+        <translation>CSV 输出正在发送到远程地址 %1 端口 %2</translation>
+    </message>
+    <message>
+        <source>CSV output has stopped.</source>
+        <translation>CSV 输出已停止。</translation>
     </message>
 </context>
 <context>
