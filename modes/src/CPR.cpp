@@ -23,8 +23,16 @@ double modulo(double a, double b) {
     return a - b * std::floor(a / b);
 }
 
-// Into (-180, 180].
+// Into (-180, 180]. Within a turn either way (every longitude the decoders make) by one
+// addition, without the division of the general case.
 double foldLongitude(double longitude) {
+    if (longitude > -540.0 && longitude <= 540.0) {
+        if (longitude > 180.0)
+            return longitude - 360.0;
+        if (longitude <= -180.0)
+            return longitude + 360.0;
+        return longitude;
+    }
     longitude = modulo(longitude, 360.0);
     return longitude > 180.0 ? longitude - 360.0 : longitude;
 }
@@ -88,14 +96,18 @@ const std::array<NLCell, kCells>& nlCells() {
     return cells;
 }
 
+// NL below the poles from the cell table; `cells` is nlCells().
+inline int nlBelowPoles(const std::array<NLCell, kCells>& cells, double absoluteLatitude) {
+    const NLCell& cell = cells[static_cast<int>(absoluteLatitude * kCellsPerDegree)];
+    return absoluteLatitude >= cell.transition ? cell.nl - 1 : cell.nl;
+}
+
 }  // namespace
 
 int nl(double latitude) {
     const double a = std::fabs(latitude);
-    if (a < 90.0) {
-        const NLCell& cell = nlCells()[static_cast<int>(a * kCellsPerDegree)];
-        return a >= cell.transition ? cell.nl - 1 : cell.nl;
-    }
+    if (a < 90.0)
+        return nlBelowPoles(nlCells(), a);
     // The poles, and what is no latitude at all (beyond them, not a number).
     const auto passed =
         std::upper_bound(kNLTransitionLatitudes.begin(), kNLTransitionLatitudes.end(), a) -
@@ -226,11 +238,49 @@ bool withinNM(const GeoPosition& a, const GeoPosition& b, double limit) {
     double dlon = std::fabs(a.longitude - b.longitude);
     if (dlon > 180.0)
         dlon = 360.0 - dlon;
-    const double nearer = std::min(std::fabs(a.latitude), std::fabs(b.latitude));
-    const double cosine = cosineCeiling()[std::min(90, static_cast<int>(nearer))];
-    if ((dlat + cosine * dlon) * kNMPerDegree * (1 + 1e-9) <= limit)
-        return true;
+    // The haversine formula: hav(d) = hav(dlat) + cos(lat a) cos(lat b) hav(dlon), with
+    // hav(x) = sin^2(x / 2) <= (x / 2)^2; both cosines are at most that of the latitude nearer
+    // the equator. hav grows with d over half a circle, and for y = limit / 2R up to a quarter
+    // turn, hav(limit) = sin^2(y) >= (y - y^3 / 6)^2. So the upper bound below within that
+    // lower bound places b within the limit; only what falls between is computed exactly.
+    const double y = limit * (0.5 / kEarthRadiusNM);
+    if (y > 0.0 && y < 1.5) {
+        const double nearer = std::min(std::fabs(a.latitude), std::fabs(b.latitude));
+        const double cosine = cosineCeiling()[std::min(90, static_cast<int>(nearer))];
+        const double halfLat = dlat * (kRadians / 2);
+        const double halfLon = dlon * (kRadians / 2) * cosine;
+        const double sine = y - y * y * y / 6.0;
+        if ((halfLat * halfLat + halfLon * halfLon) * (1 + 1e-9) <= sine * sine)
+            return true;
+    }
     return distanceNM(a, b) <= limit;
+}
+
+bool sameZones(const GeoPosition& position, const GeoPosition& reference, bool odd,
+               bool surface) {
+    // Far enough from a zone's edge (a centimetre) for rounding not to matter.
+    constexpr double kClear = 1e-7;
+    // Half the latitude zone of each format and kind, less that margin.
+    constexpr double kHalfZone[2][2] = {{180.0 / 60 - kClear, 180.0 / 59 - kClear},
+                                        {45.0 / 60 - kClear, 45.0 / 59 - kClear}};
+    const double a = std::fabs(position.latitude);
+    if (!(a < 90.0 - kClear) || a < kClear)
+        return false;
+    const int i = odd ? 1 : 0;
+    if (!(std::fabs(reference.latitude - position.latitude) < kHalfZone[surface][i]))
+        return false;
+    // NL must not change within the margin either.
+    const auto& cells = nlCells();
+    const int zones = nlBelowPoles(cells, a);
+    if (nlBelowPoles(cells, a - kClear) != zones || nlBelowPoles(cells, a + kClear) != zones)
+        return false;
+    double dlon = std::fabs(reference.longitude - position.longitude);
+    if (dlon > 360.0)
+        return false;
+    if (dlon > 180.0)
+        dlon = 360.0 - dlon;
+    const double span = surface ? 90.0 : 360.0;
+    return dlon * std::max(zones - i, 1) < span / 2 - kClear * 60;
 }
 
 }  // namespace cpr

@@ -71,9 +71,18 @@ MODES_EXPORT bool decodeLocal(const Encoded& report, bool odd, bool surface,
 MODES_EXPORT double distanceNM(const GeoPosition& a, const GeoPosition& b);
 
 // Whether distanceNM(a, b) <= limit, usually without trigonometry: the latitude difference
-// alone is a lower bound of the distance, and going along a meridian then along the parallel
-// nearer the equator gives an upper bound. Only distances between the two are computed.
+// alone is a lower bound of the distance, and the haversine formula with its sines and cosines
+// bounded by polynomials and a table gives an upper bound. Only distances between the two are
+// computed.
 MODES_EXPORT bool withinNM(const GeoPosition& a, const GeoPosition& b, double limit);
+
+// Whether a local decode of the report that decoded to `position`, of `odd` format, against
+// `reference` lands on `position` again: the reference lies within half a zone of it in
+// latitude and, with the zone width at its latitude, in longitude (clear of the edges by more
+// than rounding, and of the NL transitions). False also where it cannot tell; the local decode
+// itself then answers.
+MODES_EXPORT bool sameZones(const GeoPosition& position, const GeoPosition& reference, bool odd,
+                            bool surface);
 
 }  // namespace cpr
 }  // namespace modes

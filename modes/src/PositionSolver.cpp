@@ -73,9 +73,16 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
     // there) and agree with the global decode where there is one.
     const Report& placed = global ? newer : current;
     const bool placedOdd = global ? oddNewer : currentOdd;
+    // Where the reference lies in the zones of the global position, the local decode would
+    // land there too: the two agree without decoding again.
     GeoPosition localPosition;
+    const bool agreed =
+        global && haveReference && cpr::sameZones(globalPosition, ref, placedOdd, surface);
+    if (agreed)
+        localPosition = globalPosition;
     const bool haveLocal =
-        haveReference && cpr::decodeLocal(placed.cpr, placedOdd, surface, ref, localPosition);
+        haveReference &&
+        (agreed || cpr::decodeLocal(placed.cpr, placedOdd, surface, ref, localPosition));
     if (!global && !haveLocal)
         return outcome;
     outcome.decoded = true;
@@ -89,7 +96,7 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
             outcome.limit = range;
             return outcome;
         }
-        if (global && !cpr::withinNM(localPosition, globalPosition, kAgreementNM)) {
+        if (global && !agreed && !cpr::withinNM(localPosition, globalPosition, kAgreementNM)) {
             outcome.refusal = Refusal::DISAGREEMENT;
             outcome.measure = cpr::distanceNM(localPosition, globalPosition);
             return outcome;

@@ -300,6 +300,44 @@ TEST(CPRLocal, ReferenceMoreThanHalfAZoneAwayGivesTheWrongZone) {
     EXPECT_NEAR(p.latitude, 58.0, 1e-3);
 }
 
+// The shortcut of the agreement rule: wherever it says a local decode lands on the global
+// position, the local decode does (to rounding), over random reports and references from
+// close by to beyond a zone away, both formats, airborne and surface; and it says so for most
+// references well inside a zone.
+TEST(CPRLocal, SameZonesAgreesWithTheLocalDecode) {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    int said = 0;
+    int near = 0;
+    for (int n = 0; n < 100000; ++n) {
+        const bool surface = n % 2 == 1;
+        const bool odd = n % 4 >= 2;
+        const double lat = -89.5 + 179 * unit(random);
+        const double lon = -180 + 360 * unit(random);
+        const auto e = cprenc::encode(lat, lon, odd, surface);
+        const cpr::Encoded report{int32_t(e.latitude), int32_t(e.longitude)};
+        // The position as a decode against the true place gives it.
+        GeoPosition position;
+        ASSERT_TRUE(cpr::decodeLocal(report, odd, surface, {lat, lon}, position));
+        const double reach = (surface ? 1.5 : 6.0) * unit(random);
+        GeoPosition ref{std::max(-90.0, std::min(90.0, lat + reach * (unit(random) - 0.5) * 2)),
+                        lon + reach * (unit(random) - 0.5) * 2 / std::max(0.05, std::cos(lat * M_PI / 180))};
+        ref.longitude = std::remainder(ref.longitude, 360.0);
+        if (!cpr::sameZones(position, ref, odd, surface))
+            continue;
+        ++said;
+        near += reach < (surface ? 0.3 : 1.0);
+        GeoPosition local;
+        ASSERT_TRUE(cpr::decodeLocal(report, odd, surface, ref, local))
+            << lat << "," << lon << " ref " << ref.latitude << "," << ref.longitude;
+        ASSERT_NEAR(local.latitude, position.latitude, 1e-9);
+        ASSERT_NEAR(std::remainder(local.longitude - position.longitude, 360.0), 0.0, 1e-9)
+            << lat << "," << lon << " ref " << ref.latitude << "," << ref.longitude;
+    }
+    EXPECT_GT(said, 30000);
+    EXPECT_GT(near, 10000);
+}
+
 TEST(CPRDistance, KnownDistances) {
     EXPECT_NEAR(cpr::distanceNM({0, 0}, {1, 0}), 60.04, 0.01);  // a degree of latitude
     EXPECT_NEAR(cpr::distanceNM({51.5, 5.5}, {51.5, 5.5}), 0.0, 1e-12);
