@@ -28,6 +28,48 @@ const ast_dataitem_value_t* findValue(const ast_dataitem_value_t* values, uint64
     return nullptr;
 }
 
+// The values of a record spec by item type, the first of each type winning (as a search in
+// order would find it): a small open-addressed table, so that the FRN loops of the encoder
+// look each FRN's type up in one probe or two instead of walking every value.
+class ValueIndex {
+public:
+    ValueIndex(const ast_dataitem_value_t* values, uint64_t count) {
+        std::memset(_slots, 0, sizeof _slots);
+        if (count > AST_MAX_VALUES)
+            count = AST_MAX_VALUES;
+        for (uint64_t i = 0; i < count; ++i) {
+            const ast_dataitem_type_t type = values[i].type;
+            if (type == 0)
+                continue;
+            uint32_t slot = home(type);
+            while (_slots[slot] && _slots[slot]->type != type)
+                slot = (slot + 1) & kMask;
+            if (!_slots[slot])
+                _slots[slot] = &values[i];
+        }
+    }
+
+    // The first value of `type`, or nullptr (always for type 0, a spare FRN).
+    const ast_dataitem_value_t* find(ast_dataitem_type_t type) const {
+        if (type == 0)
+            return nullptr;
+        for (uint32_t slot = home(type);; slot = (slot + 1) & kMask) {
+            if (!_slots[slot] || _slots[slot]->type == type)
+                return _slots[slot];
+        }
+    }
+
+private:
+    // Four times the most values a spec holds: never full, so every probe ends, and seldom
+    // more than one probe. Item types of one category are close numbers (21010, 21015, ...):
+    // a multiplicative hash spreads them.
+    static constexpr uint32_t kSlots = 128;
+    static constexpr uint32_t kMask = kSlots - 1;
+    static_assert(kSlots > AST_MAX_VALUES, "the index must never fill");
+    static uint32_t home(ast_dataitem_type_t type) { return (type * 0x9E3779B1u) >> 25; }
+    const ast_dataitem_value_t* _slots[kSlots];
+};
+
 // The item decode of the record loop (the exported ast_dataitem_decode does the same).
 inline ast_dataitem_t decodeItem(const uint8_t* data, uint64_t available,
                                  ast_dataitem_type_t type) {
@@ -293,13 +335,13 @@ ast_dataitem_t ast_dataitem_encode(uint8_t* buffer, uint64_t capacity,
     ast_dataitem_t item = emptyItem(buffer, value ? value->type : 0);
     if (!buffer || !value)
         return item;
-    const ast_dataitem_desc_t desc = ast_dataitem_get_desc(value->type);
-    if (!desc.encode) {
+    const ast::ItemEntry* entry = ast::findItem(value->type);
+    if (!entry || !entry->desc.encode) {
         log(AST_LOG_WARNING, "Enconding function not implemented for dataitem %s.",
             ast_dataitem_type_to_str(value->type));
         return item;
     }
-    const ast_dataitem_t encoded = desc.encode(buffer, capacity, value);
+    const ast_dataitem_t encoded = entry->desc.encode(buffer, capacity, value);
     // An encoder never reports more than it was allowed to write.
     if (encoded.ok && encoded.size > capacity)
         return item;
@@ -347,23 +389,34 @@ ast_datarecord_t ast_datarecord_encode(uint8_t* buffer, uint64_t capacity,
         log(AST_LOG_DEBUG, "Failed to encode FSPEC.");
         return record;
     }
+    const ValueIndex values(spec->values, spec->count);
     // Every FSPEC octet the profile can use starts clear: a profile whose FRN count ends inside
     // an octet (edition 0.23 of CAT021 ends at FRN 26) would otherwise leave the bits of the
     // FRNs behind it as the buffer held them.
     const uint64_t fspecOctets = (uint64_t{n} + 6) / 7;
     std::memset(buffer, 0, fspecOctets < capacity ? fspecOctets : capacity);
+    // The FSPEC, noting each FRN's value in FRN order for the items that follow it (a profile
+    // that gives one type to several FRNs may list more than a record holds; those are looked
+    // up again below).
+    const ast_dataitem_value_t* inOrder[AST_MAX_DATAITEMS];
+    uint32_t listed = 0;
+    bool overflow = false;
     uint64_t fspecLength = 0;
     for (uint32_t frn = 1; frn <= n; ++frn) {
-        const ast_dataitem_type_t type = uap.get_dataitem(spec->category, frn);
-        const bool used = findValue(spec->values, spec->count, type) != nullptr;
-        if (!ast_fspec_set(buffer, capacity, frn, false) && used) {
+        const ast_dataitem_value_t* value = values.find(uap.get_dataitem(spec->category, frn));
+        if (!value)
+            continue;
+        const uint64_t octet = (frn - 1) / 7;
+        if (octet >= capacity) {
             log(AST_LOG_DEBUG, "Failed to encode FSPEC.");
             return record;
         }
-        if (used) {
-            ast_fspec_set(buffer, capacity, frn, true);
-            fspecLength = (frn - 1) / 7 + 1;
-        }
+        buffer[octet] = static_cast<uint8_t>(buffer[octet] | (0x80u >> ((frn - 1) % 7)));
+        fspecLength = octet + 1;
+        if (listed < AST_MAX_DATAITEMS)
+            inOrder[listed++] = value;
+        else
+            overflow = true;
     }
     if (fspecLength == 0) {
         log(AST_LOG_DEBUG, "Failed to encode FSPEC.");
@@ -373,17 +426,27 @@ ast_datarecord_t ast_datarecord_encode(uint8_t* buffer, uint64_t capacity,
         buffer[i] |= 0x01;
     buffer[fspecLength - 1] &= 0xFE;
     uint64_t pos = fspecLength;
-    for (uint32_t frn = 1; frn <= n; ++frn) {
-        const ast_dataitem_type_t type = uap.get_dataitem(spec->category, frn);
-        const ast_dataitem_value_t* value = findValue(spec->values, spec->count, type);
-        if (!value)
-            continue;
+    auto encodeItem = [&](const ast_dataitem_value_t* value) {
         const ast_dataitem_t item = ast_dataitem_encode(buffer + pos, capacity - pos, value);
         if (!item.ok) {
-            log(AST_LOG_DEBUG, "Failed to encode dataitem %s.", ast_dataitem_type_to_str(type));
-            return record;
+            log(AST_LOG_DEBUG, "Failed to encode dataitem %s.",
+                ast_dataitem_type_to_str(value->type));
+            return false;
         }
         pos += item.size;
+        return true;
+    };
+    if (!overflow) {
+        for (uint32_t i = 0; i < listed; ++i)
+            if (!encodeItem(inOrder[i]))
+                return record;
+    } else {
+        for (uint32_t frn = 1; frn <= n; ++frn) {
+            const ast_dataitem_value_t* value =
+                values.find(uap.get_dataitem(spec->category, frn));
+            if (value && !encodeItem(value))
+                return record;
+        }
     }
     record.length = pos;
     record.ok = 1;

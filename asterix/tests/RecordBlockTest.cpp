@@ -436,6 +436,20 @@ TEST(RecordEncode, UapOrderAndFxBits) {
     }
 }
 
+TEST(RecordEncode, AProfileGivingOneTypeToManyFrnsWritesItAtEach) {
+    // Seventy FRNs of I048/010: more items than a decoded record holds, all written in order.
+    ast_data_source_t ds = {1, 25, 200};
+    ast_datarecord_spec_t spec = {};
+    spec.category = 48;
+    spec.uap = ALL_DATA_SOURCE;
+    spec.values[0] = {48010, &ds};
+    spec.count = 1;
+    uint8_t out[256];
+    const ast_datarecord_t r = ast_datarecord_encode(out, sizeof out, &spec);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(hexText(out, r.length), repeat("FF", 9) + "FE " + repeat("19 C8", 69) + "19 C8");
+}
+
 TEST(RecordEncode, FspecBitsBehindTheLastFrnAreClear) {
     // Edition 0.23 of CAT021 has 26 FRNs: FRNs 27 and 28 share the fourth FSPEC octet.
     ast_one_octet_t emitter = {1, 3};

@@ -669,7 +669,12 @@ std::vector<ADSBTarget> ADSBTracker::allTargets() const {
 }
 
 std::vector<ADSBTarget> ADSBTracker::allTargetsSince(unsigned long long since) const {
+    // Counted first: a target is a large copy, and growing the vector would copy each again.
+    std::size_t changed = 0;
+    for (const auto& entry : _targets)
+        changed += entry.second.lastUpdate() > since;
     std::vector<ADSBTarget> result;
+    result.reserve(changed);
     for (const auto& entry : _targets) {
         if (entry.second.lastUpdate() > since)
             result.push_back(entry.second);
@@ -679,7 +684,13 @@ std::vector<ADSBTarget> ADSBTracker::allTargetsSince(unsigned long long since) c
 
 std::vector<ADSBTarget> ADSBTracker::allTargetsSince(unsigned long long since,
                                                      unsigned long long until) const {
+    std::size_t changed = 0;
+    for (const auto& entry : _targets) {
+        const unsigned long long t = entry.second.lastUpdate();
+        changed += t > since && t <= until;
+    }
     std::vector<ADSBTarget> result;
+    result.reserve(changed);
     for (const auto& entry : _targets) {
         const unsigned long long t = entry.second.lastUpdate();
         if (t > since && t <= until)
