@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Digits.h"
 #include "Html.h"
 
 namespace {
@@ -22,6 +23,37 @@ void Text::append(const char* text) {
     while (*text && _length + 1 < _capacity)
         _buffer[_length++] = *text++;
     _buffer[_length] = '\0';
+}
+
+void Text::append(const char* text, size_t length) {
+    if (!_capacity)
+        return;
+    const size_t room = _capacity - 1 - _length;
+    if (length > room)
+        length = room;
+    std::memcpy(_buffer + _length, text, length);
+    _length += length;
+    _buffer[_length] = '\0';
+}
+
+void Text::appendDecimal(long long value, unsigned width) {
+    char digits[digits::DIGITS_CAPACITY];
+    append(digits, digits::decimal(digits, value, width));
+}
+
+void Text::appendHex(unsigned long long value, unsigned width) {
+    char digits[digits::DIGITS_CAPACITY];
+    append(digits, digits::hex(digits, value, width));
+}
+
+void Text::appendOctal(unsigned long long value, unsigned width) {
+    char digits[digits::DIGITS_CAPACITY];
+    append(digits, digits::octal(digits, value, width));
+}
+
+void Text::appendFixed(double value, unsigned decimals) {
+    char digits[digits::DIGITS_CAPACITY];
+    append(digits, digits::fixed(digits, value, decimals));
 }
 
 void Text::vprintf(const char* format, va_list args) {
@@ -54,8 +86,9 @@ void Text::advanceOver() {
 }
 
 char* writeNotImplemented(char* buffer, size_t capacity) {
+    static const char NOT_IMPLEMENTED[] = "NOT_IMPLEMENTED";
     Text out(buffer, capacity);
-    out.append("NOT_IMPLEMENTED");
+    out.append(NOT_IMPLEMENTED, sizeof NOT_IMPLEMENTED - 1);
     return buffer;
 }
 

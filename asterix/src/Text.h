@@ -18,6 +18,14 @@ public:
             _buffer[0] = '\0';
     }
     void append(const char* text);
+    void append(const char* text, size_t length);
+    void append(char c) { append(&c, 1); }
+    // Numbers as printf writes them (see Digits.h), without its cost: "%0*lld", "%0*llX",
+    // "%0*llo" and "%.*f".
+    void appendDecimal(long long value, unsigned width = 0);
+    void appendHex(unsigned long long value, unsigned width = 0);
+    void appendOctal(unsigned long long value, unsigned width = 0);
+    void appendFixed(double value, unsigned decimals);
     void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void vprintf(const char* format, va_list args);
     // Drops the last `count` characters.
