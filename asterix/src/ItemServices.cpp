@@ -173,7 +173,10 @@ char* ast_dataitem_subfields_get_summary(char* buffer, size_t capacity,
     unsigned present = 0;
     for (uint64_t i = 0; i < compound.count; ++i)
         present += compound.subfields[i].present;
-    out.printf("SUBFIELDS:%02u/%02u", present, static_cast<unsigned>(compound.count));
+    out.append("SUBFIELDS:");
+    out.appendDecimal(present, 2);
+    out.append('/');
+    out.appendDecimal(static_cast<unsigned>(compound.count), 2);
     return buffer;
 }
 
