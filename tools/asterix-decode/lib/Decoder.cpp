@@ -144,8 +144,7 @@ bool Decoder::writeWalk(ast_datablock_iter_t* iter, size_t size, const Position&
                         uint64_t* records, uint64_t* shown) {
     const char* profile = walkProfile(*iter);
     if (_options.format == Format::Text)
-        _out.printf("%s block at %s, %zu octets, profile %s\n", ast_category_to_str(iter->category),
-                    positionText(at).c_str(), size, profile);
+        writeBlockLine(iter->category, size, profile, at);
     *records = *shown = 0;
     while (ast_datablock_iter_next(iter, &_record)) {
         ++*records;
@@ -224,24 +223,48 @@ void Decoder::writeRecord(const ast_datarecord_t& record, uint64_t index, const 
     }
 }
 
+// "I048 block at frame 3 offset 16, 52 octets, profile 1.21", the line above a block's records
+// in text.
+void Decoder::writeBlockLine(uint32_t category, size_t size, const char* profile,
+                             const Position& at) {
+    _out.append('I');
+    _out.appendNumber(category, 3);
+    _out.append(" block at ");
+    if (at.frame) {
+        _out.append("frame ");
+        _out.appendNumber(at.frame);
+        _out.append(' ');
+    }
+    _out.append("offset ");
+    _out.appendNumber(at.offset);
+    _out.append(", ");
+    _out.appendNumber(size);
+    _out.append(" octets, profile ");
+    _out.append(profile);
+    _out.append('\n');
+}
+
 // As the program's ASTERIX view shows a block: each record numbered, each item with its type,
-// size and summary.
+// size and summary. The summaries are written straight into the output.
 void Decoder::writeText(const ast_datarecord_t& record, uint64_t index) {
-    char summary[256];
-    _out.append("Data record: ");
+    constexpr size_t SUMMARY_CAPACITY = 256;
+    _out.append("Data record: ", 13);
     _out.appendNumber(index);
     _out.append('\n');
     for (uint64_t i = 0; i < record.count; ++i) {
         const ast_dataitem_t& item = record.items[i];
-        _out.append("  [");
+        _out.append("  [", 3);
         _out.append(ast_dataitem_type_to_str(item.type));
-        _out.append("][Size:");
+        _out.append("][Size:", 7);
         if (item.size < 10)
             _out.append(' ');
         _out.appendNumber(item.size);
-        _out.append("] ");
-        _out.append(ast_dataitem_get_summary(summary, sizeof summary, &item));
-        _out.append('\n');
+        _out.append("] ", 2);
+        char* summary = _out.room(SUMMARY_CAPACITY + 1);
+        ast_dataitem_get_summary(summary, SUMMARY_CAPACITY, &item);
+        const size_t length = std::strlen(summary);
+        summary[length] = '\n';
+        _out.commit(length + 1);
     }
     _out.append('\n');
 }

@@ -62,6 +62,7 @@ private:
     bool passes(const ast_datarecord_t& record) const;
     void writeRecord(const ast_datarecord_t& record, uint64_t index, const char* profile,
                      const Position& at);
+    void writeBlockLine(uint32_t category, size_t size, const char* profile, const Position& at);
     void writeText(const ast_datarecord_t& record, uint64_t index);
     void writeKeywords(const ast_datarecord_t& record);
     void writeJson(const ast_datarecord_t& record, uint64_t index, const char* profile,
