@@ -17,14 +17,6 @@ namespace ast {
 
 // ---- bounded text ------------------------------------------------------------------------
 
-void Text::append(const char* text) {
-    if (!_capacity || !text)
-        return;
-    while (*text && _length + 1 < _capacity)
-        _buffer[_length++] = *text++;
-    _buffer[_length] = '\0';
-}
-
 void Text::append(const char* text, size_t length) {
     if (!_capacity)
         return;

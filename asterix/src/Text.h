@@ -17,7 +17,16 @@ public:
         if (_capacity)
             _buffer[0] = '\0';
     }
-    void append(const char* text);
+    void append(const char* text) {
+        if (!_capacity || !text)
+            return;
+        char* p = _buffer + _length;
+        char* const last = _buffer + _capacity - 1;
+        while (*text && p < last)
+            *p++ = *text++;
+        *p = '\0';
+        _length = static_cast<size_t>(p - _buffer);
+    }
     void append(const char* text, size_t length);
     void append(char c) { append(&c, 1); }
     // Numbers as printf writes them (see Digits.h), without its cost: "%0*lld", "%0*llX",
