@@ -21,14 +21,49 @@ constexpr unsigned long long POWERS_OF_TEN[] = {1ULL,          10ULL,          1
                                                 1000ULL,       10000ULL,       100000ULL,
                                                 1000000ULL,    10000000ULL,    100000000ULL,
                                                 1000000000ULL};
-constexpr unsigned MAX_DECIMALS = 9;
-// Larger magnitudes (and infinities and NaN) go to printf, which no item value reaches.
-constexpr double LARGEST_FIXED = 1e9;
 
-// The decimal digits of value, at least `width` of them (zero-padded on the left), written
-// backwards ending just before `end`; returns where they begin.
-char* digitsBackwards(char* end, unsigned long long value, unsigned width) {
-    char* p = end;
+// A width kept within the room of DIGITS_CAPACITY, with a sign before it and no NUL after it.
+size_t padded(unsigned width) {
+    return width < DIGITS_CAPACITY - 2 ? width : DIGITS_CAPACITY - 2;
+}
+
+// How many decimal digits value has (1 for 0).
+unsigned digitCount(unsigned long long value) {
+    unsigned count = 1;
+    while (value >= 10000) {
+        value /= 10000;
+        count += 4;
+    }
+    if (value >= 1000)
+        return count + 3;
+    if (value >= 100)
+        return count + 2;
+    return value >= 10 ? count + 1 : count;
+}
+
+// Digits of a power-of-two base (hexadecimal: 4 bits, octal: 3 bits), at least `width` of them.
+size_t powerOfTwoBase(char* out, unsigned long long value, unsigned width, unsigned bits) {
+    static const char DIGITS[] = "0123456789ABCDEF";
+    unsigned count = 0;
+    for (unsigned long long rest = value; rest; rest >>= bits)
+        ++count;
+    const size_t length = count ? (count > width ? count : padded(width)) : padded(width ? width : 1);
+    const unsigned long long mask = (1ULL << bits) - 1;
+    char* p = out + length;
+    while (p > out) {
+        *--p = DIGITS[value & mask];
+        value >>= bits;
+    }
+    return length;
+}
+
+}  // namespace
+
+size_t unsignedDecimal(char* out, unsigned long long value, unsigned width) {
+    const unsigned count = digitCount(value);
+    const size_t length = count > width ? count : padded(width);
+    // Written backwards from the last digit, two at a time, then the zeros of the width.
+    char* p = out + length;
     while (value >= 100) {
         const unsigned pair = static_cast<unsigned>(value % 100) * 2;
         value /= 100;
@@ -41,37 +76,8 @@ char* digitsBackwards(char* end, unsigned long long value, unsigned width) {
     } else {
         *--p = static_cast<char>('0' + value);
     }
-    while (static_cast<size_t>(end - p) < width)
+    while (p > out)
         *--p = '0';
-    return p;
-}
-
-// Digits of a power-of-two base (hexadecimal: 4 bits, octal: 3 bits), at least `width` of them.
-size_t powerOfTwoBase(char* out, unsigned long long value, unsigned width, unsigned bits) {
-    static const char DIGITS[] = "0123456789ABCDEF";
-    char scratch[DIGITS_CAPACITY];
-    char* end = scratch + sizeof scratch;
-    char* p = end;
-    const unsigned long long mask = (1ULL << bits) - 1;
-    do {
-        *--p = DIGITS[value & mask];
-        value >>= bits;
-    } while (value);
-    while (static_cast<size_t>(end - p) < width && p > scratch)
-        *--p = '0';
-    const size_t length = static_cast<size_t>(end - p);
-    std::memcpy(out, p, length);
-    return length;
-}
-
-}  // namespace
-
-size_t unsignedDecimal(char* out, unsigned long long value, unsigned width) {
-    char scratch[DIGITS_CAPACITY];
-    char* end = scratch + sizeof scratch;
-    const char* p = digitsBackwards(end, value, width < sizeof scratch ? width : sizeof scratch);
-    const size_t length = static_cast<size_t>(end - p);
-    std::memcpy(out, p, length);
     return length;
 }
 
@@ -93,21 +99,25 @@ size_t octal(char* out, unsigned long long value, unsigned width) {
 }
 
 size_t fixed(char* out, double value, unsigned decimals) {
-    if (decimals > MAX_DECIMALS || !(std::fabs(value) < LARGEST_FIXED)) {
+    if (!fixedByHand(value, decimals)) {
         const int n = std::snprintf(out, DIGITS_CAPACITY, "%.*f", static_cast<int>(decimals), value);
         if (n < 0)
             return 0;
         return static_cast<size_t>(n) < DIGITS_CAPACITY ? static_cast<size_t>(n)
                                                          : DIGITS_CAPACITY - 1;
     }
-    // |value| = mantissa * 2^exponent exactly, the mantissa a 53-bit integer. The scaled value
+    // |value| = mantissa * 2^exponent exactly, the mantissa an integer of up to 53 bits. The scaled value
     // |value| * 10^decimals is then mantissa * 10^decimals / 2^-exponent: an exact integer
     // quotient and remainder, rounded to the nearest with ties to even.
-    int exponent = 0;
-    const double fraction = std::frexp(std::fabs(value), &exponent);
-    const unsigned long long mantissa =
-        static_cast<unsigned long long>(std::ldexp(fraction, 53));
-    exponent -= 53;
+    unsigned long long bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+    unsigned long long mantissa = bits & ((1ULL << 52) - 1);
+    int exponent = -1074;  // subnormal
+    if (biased) {
+        mantissa |= 1ULL << 52;
+        exponent = biased - 1075;
+    }
     const unsigned long long scale = POWERS_OF_TEN[decimals];
     unsigned long long scaled = 0;
     if (mantissa == 0) {

@@ -24,6 +24,12 @@ ASTERIX_EXPORT size_t unsignedDecimal(char* out, unsigned long long value, unsig
 ASTERIX_EXPORT size_t hex(char* out, unsigned long long value, unsigned width = 0);
 // "%0*llo" with the given width (0: "%llo").
 ASTERIX_EXPORT size_t octal(char* out, unsigned long long value, unsigned width = 0);
+// Whether fixed() writes the value by hand: at most 9 decimals and a magnitude below 10^9, which
+// every item value keeps to. Others (NaN and infinities too) go to printf, cut to the capacity.
+inline bool fixedByHand(double value, unsigned decimals) {
+    return decimals <= 9 && value < 1e9 && value > -1e9;
+}
+
 // "%.*f" with 0 to 9 decimals: the double's exact binary value rounded to the nearest, ties to
 // even, as printf rounds it; a minus sign whenever the sign bit is set, "-0.0" included.
 ASTERIX_EXPORT size_t fixed(char* out, double value, unsigned decimals);

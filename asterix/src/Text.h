@@ -47,6 +47,9 @@ public:
     void advanceOver();
 
 private:
+    template <typename Write>
+    void appendNumber(Write write);
+
     char* _buffer;
     size_t _capacity;
     size_t _length = 0;
