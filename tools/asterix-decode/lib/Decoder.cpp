@@ -245,7 +245,7 @@ void Decoder::writeBlockLine(uint32_t category, size_t size, const char* profile
 }
 
 // As the program's ASTERIX view shows a block: each record numbered, each item with its type,
-// size and summary. The summaries are written straight into the output.
+// size and summary. Each item line is written in place, the summary straight into the output.
 void Decoder::writeText(const ast_datarecord_t& record, uint64_t index) {
     constexpr size_t SUMMARY_CAPACITY = 256;
     _out.append("Data record: ", 13);
@@ -253,18 +253,28 @@ void Decoder::writeText(const ast_datarecord_t& record, uint64_t index) {
     _out.append('\n');
     for (uint64_t i = 0; i < record.count; ++i) {
         const ast_dataitem_t& item = record.items[i];
-        _out.append("  [", 3);
-        _out.append(ast_dataitem_type_to_str(item.type));
-        _out.append("][Size:", 7);
-        if (item.size < 10)
-            _out.append(' ');
-        _out.appendNumber(item.size);
-        _out.append("] ", 2);
-        char* summary = _out.room(SUMMARY_CAPACITY + 1);
-        ast_dataitem_get_summary(summary, SUMMARY_CAPACITY, &item);
-        const size_t length = std::strlen(summary);
-        summary[length] = '\n';
-        _out.commit(length + 1);
+        const ItemNames::Name& name = _itemNames.of(item.type);
+        // "  [I048/010][Size: 2] " and the summary with its newline.
+        char* const line = _out.room(sizeof name.text + 32 + SUMMARY_CAPACITY);
+        char* p = line;
+        std::memcpy(p, "  [", 3);
+        p += 3;
+        std::memcpy(p, name.text, name.length);
+        p += name.length;
+        std::memcpy(p, "][Size:", 7);
+        p += 7;
+        if (item.size < 10) {
+            *p++ = ' ';
+            *p++ = static_cast<char>('0' + item.size);
+        } else {
+            p += formatNumber(p, item.size);
+        }
+        *p++ = ']';
+        *p++ = ' ';
+        ast_dataitem_get_summary(p, SUMMARY_CAPACITY, &item);
+        p += std::strlen(p);
+        *p++ = '\n';
+        _out.commit(static_cast<size_t>(p - line));
     }
     _out.append('\n');
 }

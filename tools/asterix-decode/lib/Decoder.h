@@ -15,6 +15,7 @@
 #include <asterix/asterix.h>
 
 #include "Framing.h"
+#include "ItemNames.h"
 #include "Output.h"
 
 namespace asterixdecode {
@@ -83,6 +84,7 @@ private:
         uint8_t cat001ByTyp = 0;
     };
     Remembered _remembered[256];
+    ItemNames _itemNames;
 };
 
 // Why a walk stopped short of LEN, pointing at the octet (as an offset in the same frame of

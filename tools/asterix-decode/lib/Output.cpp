@@ -22,7 +22,7 @@ void Output::grow(size_t size) {
     _capacity = capacity;
 }
 
-void Output::appendNumber(unsigned long long value, unsigned width) {
+size_t formatNumber(char* out, unsigned long long value) {
     char digits[24];
     char* end = digits + sizeof digits;
     char* p = end;
@@ -30,9 +30,17 @@ void Output::appendNumber(unsigned long long value, unsigned width) {
         *--p = static_cast<char>('0' + value % 10);
         value /= 10;
     } while (value);
-    while (static_cast<size_t>(end - p) < width && p > digits)
-        *--p = '0';
-    append(p, static_cast<size_t>(end - p));
+    const size_t length = static_cast<size_t>(end - p);
+    std::memcpy(out, p, length);
+    return length;
+}
+
+void Output::appendNumberSlowly(unsigned long long value, unsigned width) {
+    char digits[24];
+    const size_t length = formatNumber(digits, value);
+    for (size_t zeros = length; zeros < width; ++zeros)
+        append('0');
+    append(digits, length);
 }
 
 void Output::printf(const char* format, ...) {

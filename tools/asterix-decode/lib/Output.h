@@ -11,6 +11,9 @@
 
 namespace asterixdecode {
 
+// The decimal digits of value into out (room for 20), without NUL; how many.
+size_t formatNumber(char* out, unsigned long long value);
+
 class Output {
 public:
     // fd < 0: keep everything in memory (text()).
@@ -30,7 +33,12 @@ public:
         ++_size;
     }
     // The digits of value, zero-padded to at least `width` of them.
-    void appendNumber(unsigned long long value, unsigned width = 0);
+    void appendNumber(unsigned long long value, unsigned width = 0) {
+        if (value < 10 && width <= 1)
+            append(static_cast<char>('0' + value));
+        else
+            appendNumberSlowly(value, width);
+    }
     void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     // Writing in place: room for `size` more characters at the end, which commit() then keeps.
@@ -55,6 +63,7 @@ public:
 private:
     static constexpr size_t FLUSH_AT = 256 * 1024;
     void grow(size_t size);
+    void appendNumberSlowly(unsigned long long value, unsigned width);
 
     int _fd;
     std::unique_ptr<char[]> _data;
