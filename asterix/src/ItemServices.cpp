@@ -168,15 +168,24 @@ char* ast_subfield_get_detail_html(char* buffer, size_t capacity, const ast_subf
 
 char* ast_dataitem_subfields_get_summary(char* buffer, size_t capacity,
                                          const ast_dataitem_t* item) {
+    // The subfields that ast_dataitem_subfields_decode() lists and those of them present, counted
+    // from the primary subfield alone: the summary needs no subfield's size.
     Text out(buffer, capacity);
-    const ast_dataitem_subfields_t compound = ast_dataitem_subfields_decode(item);
-    unsigned present = 0;
-    for (uint64_t i = 0; i < compound.count; ++i)
-        present += compound.subfields[i].present;
+    unsigned listed = 0, present = 0;
+    if (item && item->ok && item->data) {
+        const uint32_t defined = ast_dataitem_subfields_get_number(item->type);
+        const ast_fspec_t primary = ast_fspec_decode(item->data, item->size);
+        if (primary.ok)
+            for (uint32_t index = 1;
+                 index <= primary.bits && index <= defined && index <= AST_MAX_SUBFIELDS; ++index) {
+                ++listed;
+                present += ast_fspec_is_set(&primary, index);
+            }
+    }
     out.append("SUBFIELDS:");
     out.appendDecimal(present, 2);
     out.append('/');
-    out.appendDecimal(static_cast<unsigned>(compound.count), 2);
+    out.appendDecimal(listed, 2);
     return buffer;
 }
 
