@@ -62,7 +62,14 @@ size_t powerOfTwoBase(char* out, unsigned long long value, unsigned width, unsig
 size_t unsignedDecimal(char* out, unsigned long long value, unsigned width) {
     const unsigned count = digitCount(value);
     const size_t length = count > width ? count : padded(width);
-    // Written backwards from the last digit, two at a time, then the zeros of the width.
+    // The zeros of the width first, 8 at once where they do (DIGITS_CAPACITY leaves the room),
+    // then the digits backwards from the last one, two at a time.
+    if (length > count) {
+        if (length <= 8)
+            std::memcpy(out, "00000000", 8);
+        else
+            std::memset(out, '0', length - count);
+    }
     char* p = out + length;
     while (value >= 100) {
         const unsigned pair = static_cast<unsigned>(value % 100) * 2;
@@ -76,8 +83,6 @@ size_t unsignedDecimal(char* out, unsigned long long value, unsigned width) {
     } else {
         *--p = static_cast<char>('0' + value);
     }
-    while (p > out)
-        *--p = '0';
     return length;
 }
 
@@ -106,9 +111,9 @@ size_t fixed(char* out, double value, unsigned decimals) {
         return static_cast<size_t>(n) < DIGITS_CAPACITY ? static_cast<size_t>(n)
                                                          : DIGITS_CAPACITY - 1;
     }
-    // |value| = mantissa * 2^exponent exactly, the mantissa an integer of up to 53 bits. The scaled value
-    // |value| * 10^decimals is then mantissa * 10^decimals / 2^-exponent: an exact integer
-    // quotient and remainder, rounded to the nearest with ties to even.
+    // |value| = mantissa * 2^exponent exactly. The scaled value |value| * 10^decimals is then
+    // mantissa * 10^decimals / 2^-exponent: an exact integer quotient and remainder, rounded to
+    // the nearest with ties to even.
     unsigned long long bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     const int biased = static_cast<int>(bits >> 52 & 0x7FF);
@@ -120,25 +125,33 @@ size_t fixed(char* out, double value, unsigned decimals) {
     }
     const unsigned long long scale = POWERS_OF_TEN[decimals];
     unsigned long long scaled = 0;
-    if (mantissa == 0) {
-        scaled = 0;
-    } else if (exponent >= 0) {
-        // |value| < 10^9 < 2^30, so a non-negative exponent is small.
-        scaled = (mantissa << exponent) * scale;
-    } else {
-        const unsigned shift = static_cast<unsigned>(-exponent);
-        const unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * scale;
-        if (shift >= 127) {
-            scaled = 0;  // below 2^-74 of the last decimal: rounds to zero
-        } else {
+    if (mantissa != 0) {
+        // Item values are counts times short binary fractions: without the mantissa's trailing
+        // zero bits, the product with 10^decimals (below 2^30) mostly fits 64 bits.
+        const int zeros = __builtin_ctzll(mantissa);
+        mantissa >>= zeros;
+        exponent += zeros;
+        if (exponent >= 0) {
+            scaled = (mantissa << exponent) * scale;  // |value| < 10^9: a small integer
+        } else if (exponent > -64 && mantissa < (1ULL << 32)) {
+            const unsigned shift = static_cast<unsigned>(-exponent);
+            const unsigned long long product = mantissa * scale;
+            const unsigned long long remainder = product & ((1ULL << shift) - 1);
+            const unsigned long long half = 1ULL << (shift - 1);
+            scaled = product >> shift;
+            if (remainder > half || (remainder == half && (scaled & 1)))
+                ++scaled;
+        } else if (exponent > -127) {
+            const unsigned shift = static_cast<unsigned>(-exponent);
             const unsigned __int128 one = 1;
-            const unsigned __int128 quotient = product >> shift;
+            const unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * scale;
             const unsigned __int128 remainder = product & ((one << shift) - 1);
             const unsigned __int128 half = one << (shift - 1);
-            scaled = static_cast<unsigned long long>(quotient);
+            scaled = static_cast<unsigned long long>(product >> shift);
             if (remainder > half || (remainder == half && (scaled & 1)))
                 ++scaled;
         }
+        // else below 2^-73 of the last decimal: rounds to zero
     }
     size_t length = 0;
     if (std::signbit(value))

@@ -34,8 +34,14 @@ struct UnitIndex {
     }
 };
 
-const UnitIndex& unitIndex() {
+// Built on first use, apart from the look-ups so that they inline down to a guard test.
+__attribute__((noinline)) const UnitIndex& buildUnitIndex() {
     static const UnitIndex index;
+    return index;
+}
+
+inline const UnitIndex& unitIndex() {
+    static const UnitIndex& index = buildUnitIndex();
     return index;
 }
 

@@ -259,7 +259,7 @@ void Decoder::writeText(const ast_datarecord_t& record, uint64_t index) {
         char* p = line;
         std::memcpy(p, "  [", 3);
         p += 3;
-        std::memcpy(p, name.text, name.length);
+        std::memcpy(p, name.text, sizeof name.text);  // whole: one fixed copy, then cut
         p += name.length;
         std::memcpy(p, "][Size:", 7);
         p += 7;
