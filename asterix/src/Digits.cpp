@@ -86,7 +86,7 @@ size_t unsignedDecimal(char* out, unsigned long long value, unsigned width) {
     return length;
 }
 
-size_t decimal(char* out, long long value, unsigned width) {
+size_t longDecimal(char* out, long long value, unsigned width) {
     if (value >= 0)
         return unsignedDecimal(out, static_cast<unsigned long long>(value), width);
     out[0] = '-';

@@ -16,10 +16,27 @@ namespace digits {
 
 constexpr size_t DIGITS_CAPACITY = 48;
 
-// "%0*lld" with the given width (0: "%lld"); the sign counts in the width, as in printf.
-ASTERIX_EXPORT size_t decimal(char* out, long long value, unsigned width = 0);
 // "%0*llu" with the given width (0: "%llu").
 ASTERIX_EXPORT size_t unsignedDecimal(char* out, unsigned long long value, unsigned width = 0);
+
+// "%0*lld" with the given width (0: "%lld"); the sign counts in the width, as in printf. Most
+// numbers of a summary are below 1000 and at most 3 wide (times, SAC/SIC, counts): those are
+// written here, inline.
+ASTERIX_EXPORT size_t longDecimal(char* out, long long value, unsigned width);
+inline size_t decimal(char* out, long long value, unsigned width = 0) {
+    if (value < 0 || value >= 1000 || width > 3)
+        return longDecimal(out, value, width);
+    const unsigned v = static_cast<unsigned>(value);
+    const unsigned count = v >= 100 ? 3 : v >= 10 ? 2 : 1;
+    const unsigned length = count > width ? count : width;
+    char* p = out + length;
+    *--p = static_cast<char>('0' + v % 10);
+    if (length > 1)
+        *--p = static_cast<char>('0' + v / 10 % 10);
+    if (length > 2)
+        *--p = static_cast<char>('0' + v / 100);
+    return length;
+}
 // "%0*llX" with the given width (0: "%llX"), capital digits.
 ASTERIX_EXPORT size_t hex(char* out, unsigned long long value, unsigned width = 0);
 // "%0*llo" with the given width (0: "%llo").

@@ -179,7 +179,7 @@ char* ast_dataitem_subfields_get_summary(char* buffer, size_t capacity,
             for (uint32_t index = 1;
                  index <= primary.bits && index <= defined && index <= AST_MAX_SUBFIELDS; ++index) {
                 ++listed;
-                present += ast_fspec_is_set(&primary, index);
+                present += (primary.data[(index - 1) / 7] >> (7 - (index - 1) % 7)) & 1;
             }
     }
     out.append("SUBFIELDS:");

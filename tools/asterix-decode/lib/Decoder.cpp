@@ -229,17 +229,17 @@ void Decoder::writeBlockLine(uint32_t category, size_t size, const char* profile
                              const Position& at) {
     _out.append('I');
     _out.appendNumber(category, 3);
-    _out.append(" block at ");
+    _out.appendLiteral(" block at ");
     if (at.frame) {
-        _out.append("frame ");
+        _out.appendLiteral("frame ");
         _out.appendNumber(at.frame);
         _out.append(' ');
     }
-    _out.append("offset ");
+    _out.appendLiteral("offset ");
     _out.appendNumber(at.offset);
-    _out.append(", ");
+    _out.appendLiteral(", ");
     _out.appendNumber(size);
-    _out.append(" octets, profile ");
+    _out.appendLiteral(" octets, profile ");
     _out.append(profile);
     _out.append('\n');
 }
@@ -248,7 +248,7 @@ void Decoder::writeBlockLine(uint32_t category, size_t size, const char* profile
 // size and summary. Each item line is written in place, the summary straight into the output.
 void Decoder::writeText(const ast_datarecord_t& record, uint64_t index) {
     constexpr size_t SUMMARY_CAPACITY = 256;
-    _out.append("Data record: ", 13);
+    _out.appendLiteral("Data record: ");
     _out.appendNumber(index);
     _out.append('\n');
     for (uint64_t i = 0; i < record.count; ++i) {

@@ -27,6 +27,11 @@ public:
         _size += size;
     }
     void append(const char* text) { append(text, std::strlen(text)); }
+    // A string literal, its length known at compile time.
+    template <size_t N>
+    void appendLiteral(const char (&text)[N]) {
+        append(text, N - 1);
+    }
     void append(const std::string& text) { append(text.data(), text.size()); }
     void append(char c) {
         *room(1) = c;
