@@ -31,9 +31,9 @@ char* ast_dataitem_get_summary(char* buffer, size_t capacity, const ast_dataitem
     ast::writeNotImplemented(buffer, capacity);
     if (!buffer || capacity == 0 || !item || !item->ok)
         return buffer;
-    const ast_dataitem_desc_t desc = ast_dataitem_get_desc(item->type);
-    if (desc.get_summary)
-        desc.get_summary(buffer, capacity, item);
+    const ast::ItemEntry* entry = ast::supportedItem(item->type);
+    if (entry && entry->desc.get_summary)
+        entry->desc.get_summary(buffer, capacity, item);
     return buffer;
 }
 

@@ -272,11 +272,8 @@ ast_fspec_t ast_fspec_copy(uint8_t* buffer, uint64_t capacity, const ast_fspec_t
 // ---- items -------------------------------------------------------------------------------
 
 ast_dataitem_desc_t ast_dataitem_get_desc(ast_dataitem_type_t type) {
-    const ast::ItemEntry* entry = ast::findItem(type);
-    if (entry)
-        return entry->desc;
-    log(AST_LOG_CRITICAL, "Unsupported dataitem %s", ast_dataitem_type_to_str(type));
-    return ast_dataitem_desc_t{nullptr, nullptr, nullptr, nullptr, nullptr};
+    const ast::ItemEntry* entry = ast::supportedItem(type);
+    return entry ? entry->desc : ast_dataitem_desc_t{nullptr, nullptr, nullptr, nullptr, nullptr};
 }
 
 uint64_t ast_dataitem_get_size(const uint8_t* data, uint64_t available, ast_dataitem_type_t type) {

@@ -64,6 +64,13 @@ const ItemEntry* findItem(ast_dataitem_type_t type) {
     return slot ? index.items[slot - 1][type % 1000] : nullptr;
 }
 
+const ItemEntry* supportedItem(ast_dataitem_type_t type) {
+    const ItemEntry* entry = findItem(type);
+    if (!entry)
+        log(AST_LOG_CRITICAL, "Unsupported dataitem %s", ast_dataitem_type_to_str(type));
+    return entry;
+}
+
 const SubfieldEntry* findSubfield(uint32_t subfieldType) {
     const CategoryUnit* unit = categoryUnit(subfieldType / 1000000);
     if (!unit)

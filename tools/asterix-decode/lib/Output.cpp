@@ -36,11 +36,20 @@ size_t formatNumber(char* out, unsigned long long value) {
 }
 
 void Output::appendNumberSlowly(unsigned long long value, unsigned width) {
-    char digits[24];
-    const size_t length = formatNumber(digits, value);
-    for (size_t zeros = length; zeros < width; ++zeros)
-        append('0');
-    append(digits, length);
+    unsigned count = 1;
+    for (unsigned long long rest = value; rest >= 10; rest /= 10)
+        ++count;
+    const size_t length = count > width ? count : width;
+    // Written in place, backwards from the last digit, the zeros of the width in front.
+    char* const out = room(length);
+    char* p = out + length;
+    do {
+        *--p = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value);
+    while (p > out)
+        *--p = '0';
+    commit(length);
 }
 
 void Output::printf(const char* format, ...) {
