@@ -156,10 +156,11 @@ size_t fixed(char* out, double value, unsigned decimals) {
     size_t length = 0;
     if (std::signbit(value))
         out[length++] = '-';
-    length += unsignedDecimal(out + length, scaled / scale);
+    // Both parts through decimal(), which writes the short ones of most items inline.
+    length += decimal(out + length, static_cast<long long>(scaled / scale));
     if (decimals) {
         out[length++] = '.';
-        length += unsignedDecimal(out + length, scaled % scale, decimals);
+        length += decimal(out + length, static_cast<long long>(scaled % scale), decimals);
     }
     return length;
 }
