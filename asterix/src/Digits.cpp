@@ -17,10 +17,9 @@ const char PAIRS[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-constexpr unsigned long long POWERS_OF_TEN[] = {1ULL,          10ULL,          100ULL,
-                                                1000ULL,       10000ULL,       100000ULL,
-                                                1000000ULL,    10000000ULL,    100000000ULL,
-                                                1000000000ULL};
+constexpr unsigned long long POWERS_OF_TEN[] = {1ULL,         10ULL,        100ULL,     1000ULL,
+                                                10000ULL,     100000ULL,    1000000ULL, 10000000ULL,
+                                                100000000ULL, 1000000000ULL};
 
 // A width kept within the room of DIGITS_CAPACITY, with a sign before it and no NUL after it.
 size_t padded(unsigned width) {
@@ -47,7 +46,8 @@ size_t powerOfTwoBase(char* out, unsigned long long value, unsigned width, unsig
     unsigned count = 0;
     for (unsigned long long rest = value; rest; rest >>= bits)
         ++count;
-    const size_t length = count ? (count > width ? count : padded(width)) : padded(width ? width : 1);
+    const size_t length =
+        count ? (count > width ? count : padded(width)) : padded(width ? width : 1);
     const unsigned long long mask = (1ULL << bits) - 1;
     char* p = out + length;
     while (p > out) {
@@ -105,11 +105,12 @@ size_t octal(char* out, unsigned long long value, unsigned width) {
 
 size_t fixed(char* out, double value, unsigned decimals) {
     if (!fixedByHand(value, decimals)) {
-        const int n = std::snprintf(out, DIGITS_CAPACITY, "%.*f", static_cast<int>(decimals), value);
+        const int n =
+            std::snprintf(out, DIGITS_CAPACITY, "%.*f", static_cast<int>(decimals), value);
         if (n < 0)
             return 0;
         return static_cast<size_t>(n) < DIGITS_CAPACITY ? static_cast<size_t>(n)
-                                                         : DIGITS_CAPACITY - 1;
+                                                        : DIGITS_CAPACITY - 1;
     }
     // |value| = mantissa * 2^exponent exactly. The scaled value |value| * 10^decimals is then
     // mantissa * 10^decimals / 2^-exponent: an exact integer quotient and remainder, rounded to

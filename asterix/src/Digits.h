@@ -37,12 +37,14 @@ inline size_t decimal(char* out, long long value, unsigned width = 0) {
         *--p = static_cast<char>('0' + v / 100);
     return length;
 }
+
 // "%0*llX" with the given width (0: "%llX"), capital digits.
 ASTERIX_EXPORT size_t hex(char* out, unsigned long long value, unsigned width = 0);
 // "%0*llo" with the given width (0: "%llo").
 ASTERIX_EXPORT size_t octal(char* out, unsigned long long value, unsigned width = 0);
+
 // Whether fixed() writes the value by hand: at most 9 decimals and a magnitude below 10^9, which
-// every item value keeps to. Others (NaN and infinities too) go to printf, cut to the capacity.
+// every item value keeps to. fixed() hands the others (NaN and infinities too) to printf.
 inline bool fixedByHand(double value, unsigned decimals) {
     return decimals <= 9 && value < 1e9 && value > -1e9;
 }

@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "Digits.h"
 #include "AstTestData.h"
+#include "Digits.h"
 
 namespace {
 
@@ -45,9 +45,9 @@ TEST(Digits, IntegersAsPrintfWritesThem) {
     const struct {
         long long value;
         unsigned width;
-    } cases[] = {{0, 0},     {0, 3},       {7, 2},        {-7, 4},  {-7, 1},  {12345, 3},
-                 {-1, 0},    {99, 2},      {100, 2},      {-100, 3}, {4095, 4}, {1LL << 40, 0},
-                 {LLONG_MIN, 0}, {LLONG_MAX, 0}, {-5, 2}};
+    } cases[] = {{0, 0},     {0, 3},         {7, 2},         {-7, 4},        {-7, 1},
+                 {12345, 3}, {-1, 0},        {99, 2},        {100, 2},       {-100, 3},
+                 {4095, 4},  {1LL << 40, 0}, {LLONG_MIN, 0}, {LLONG_MAX, 0}, {-5, 2}};
     for (const auto& c : cases) {
         char expected[64], got[digits::DIGITS_CAPACITY];
         std::snprintf(expected, sizeof expected, "%0*lld", static_cast<int>(c.width), c.value);
@@ -81,10 +81,10 @@ TEST(Digits, FixedPointEdges) {
     const struct {
         double value;
         unsigned decimals;
-    } cases[] = {{0.0, 1},     {-0.0, 1},      {-0.04, 1},    {0.05, 1},    {0.15, 1},
-                 {0.25, 1},    {0.35, 1},      {2.5, 0},      {3.5, 0},     {-2.5, 0},
-                 {1e-300, 3},  {-1e-300, 3},   {0.125, 2},    {0.375, 2},   {999999999.5, 0},
-                 {1e9, 2},     {-1e12, 1},     {123.456, 9},  {1.0 / 3, 9}, {5e-10, 9},
+    } cases[] = {{0.0, 1},      {-0.0, 1},      {-0.04, 1},   {0.05, 1},    {0.15, 1},
+                 {0.25, 1},     {0.35, 1},      {2.5, 0},     {3.5, 0},     {-2.5, 0},
+                 {1e-300, 3},   {-1e-300, 3},   {0.125, 2},   {0.375, 2},   {999999999.5, 0},
+                 {1e9, 2},      {-1e12, 1},     {123.456, 9}, {1.0 / 3, 9}, {5e-10, 9},
                  {INFINITY, 2}, {-INFINITY, 1}, {NAN, 2},     {0.1, 12},    {86399.9921875, 3}};
     for (const auto& c : cases)
         EXPECT_EQ(fixed(c.value, c.decimals), printed("%.*f", c.value, c.decimals))
@@ -92,15 +92,15 @@ TEST(Digits, FixedPointEdges) {
 }
 
 TEST(Digits, FixedPointOverItemScales) {
-    sweep("1/4", -32768, 32767, 1 / 4.0);                // flight levels
-    sweep("1/128", 0, 1 << 17, 1 / 128.0);               // times of day, cartesian NM
-    sweep("1/256", -32768, 65535, 1 / 256.0);             // slant range
-    sweep("360/2^16", 0, 65535, 360.0 / 65536.0);          // azimuths, headings
-    sweep("360/2^13", -128, 255, 360.0 / 8192.0);          // plot runlength
-    sweep("1852/128", -32768, 32767, 1852.0 / 128.0);      // cartesian positions in metres
-    sweep("6.25", -32768, 32767, 6.25);                    // vertical rate, height
-    sweep("2^-14", -32768, 32767, 1.0 / 16384.0);          // ground speed NM/s
-    sweep("0.25", -32768, 32767, 0.25);                    // velocities m/s
+    sweep("1/4", -32768, 32767, 1 / 4.0);              // flight levels
+    sweep("1/128", 0, 1 << 17, 1 / 128.0);             // times of day, cartesian NM
+    sweep("1/256", -32768, 65535, 1 / 256.0);          // slant range
+    sweep("360/2^16", 0, 65535, 360.0 / 65536.0);      // azimuths, headings
+    sweep("360/2^13", -128, 255, 360.0 / 8192.0);      // plot runlength
+    sweep("1852/128", -32768, 32767, 1852.0 / 128.0);  // cartesian positions in metres
+    sweep("6.25", -32768, 32767, 6.25);                // vertical rate, height
+    sweep("2^-14", -32768, 32767, 1.0 / 16384.0);      // ground speed NM/s
+    sweep("0.25", -32768, 32767, 0.25);                // velocities m/s
 }
 
 TEST(Digits, FixedPointOverRandomDoubles) {
@@ -120,7 +120,7 @@ TEST(Digits, SummariesCutShortAsPrintfCutsThem) {
         ast_dataitem_type_t type;
         const char* hex;
     } cases[] = {{48040, "A1B2C3D4"}, {48042, "FF01807F"}, {48200, "8000C000"},
-                 {48140, "AB12CD"},  {48010, "0102"},     {48220, "ABCDEF"}};
+                 {48140, "AB12CD"},   {48010, "0102"},     {48220, "ABCDEF"}};
     for (const auto& c : cases) {
         const Bytes data = hexBytes(c.hex);
         const ast_dataitem_t item = ast_dataitem_decode(data.data(), data.size(), c.type);

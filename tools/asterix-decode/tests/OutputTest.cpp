@@ -15,8 +15,10 @@ TEST(Output, NumbersAndWidths) {
         unsigned long long value;
         unsigned width;
         const char* text;
-    } cases[] = {{0, 0, "0"},       {7, 0, "7"},        {7, 3, "007"},    {42, 1, "42"},
-                 {42, 3, "042"},    {255, 3, "255"},    {1000, 3, "1000"}, {0, 3, "000"},
+    } cases[] = {{0, 0, "0"},         {7, 0, "7"},
+                 {7, 3, "007"},       {42, 1, "42"},
+                 {42, 3, "042"},      {255, 3, "255"},
+                 {1000, 3, "1000"},   {0, 3, "000"},
                  {65535, 0, "65535"}, {18446744073709551615ULL, 0, "18446744073709551615"}};
     for (const auto& c : cases) {
         asterixdecode::Output out;
@@ -49,9 +51,9 @@ TEST(Output, InPlaceWritesGrowthAndRollback) {
 
 TEST(ItemNames, TheLibrarysNamesInAnyOrder) {
     // Aliased CAT021 layouts, REF and SPF, and types that share a slot of the cache (256 apart).
-    const ast_dataitem_type_t types[] = {48010, 48266, 48010, 21902, 21998, 21999,
-                                         48522, 21902, 34000, 34256, 62500, 48010,
-                                         240010, 1020, 1020 + 256, 1020};
+    const ast_dataitem_type_t types[] = {48010,  48266, 48010,      21902, 21998, 21999,
+                                         48522,  21902, 34000,      34256, 62500, 48010,
+                                         240010, 1020,  1020 + 256, 1020};
     asterixdecode::ItemNames names;
     for (int round = 0; round < 2; ++round)
         for (ast_dataitem_type_t type : types) {
