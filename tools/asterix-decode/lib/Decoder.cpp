@@ -272,12 +272,7 @@ void Decoder::writeText(const ast_datarecord_t& record, uint64_t index) {
         *p++ = ']';
         *p++ = ' ';
         ast_dataitem_get_summary(p, SUMMARY_CAPACITY, &item);
-        // Its length octet by octet: the summary's octets were just stored one by one, and the
-        // wide loads of strlen() would wait on them.
-        size_t length = 0;
-        while (length < SUMMARY_CAPACITY && p[length])
-            ++length;
-        p += length;
+        p += std::strlen(p);
         *p++ = '\n';
         _out.commit(static_cast<size_t>(p - line));
     }
