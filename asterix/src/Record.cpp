@@ -29,20 +29,21 @@ const ast_dataitem_value_t* findValue(const ast_dataitem_value_t* values, uint64
 }
 
 // The item decode of the record loop (the exported ast_dataitem_decode does the same).
-// The size of an item of the type at data, 0 when it cannot be sized within `available`.
-inline uint64_t itemSize(const uint8_t* data, uint64_t available, ast_dataitem_type_t type) {
-    const ast::ItemEntry* entry = ast::supportedItem(type);
-    if (!entry || !entry->desc.get_size)
-        return 0;
-    const uint64_t size = entry->desc.get_size(data, available);
-    return size <= available ? size : 0;
-}
-
 inline ast_dataitem_t decodeItem(const uint8_t* data, uint64_t available,
                                  ast_dataitem_type_t type) {
     ast_dataitem_t item = emptyItem(data, type);
-    item.size = itemSize(data, available, type);
-    item.ok = item.size != 0;
+    const ast::ItemEntry* entry = ast::findItem(type);
+    if (!entry) {
+        log(AST_LOG_CRITICAL, "Unsupported dataitem %s", ast_dataitem_type_to_str(type));
+        return item;
+    }
+    if (!entry->desc.get_size)
+        return item;
+    const uint64_t size = entry->desc.get_size(data, available);
+    if (size == 0 || size > available)
+        return item;
+    item.size = size;
+    item.ok = 1;
     return item;
 }
 
@@ -79,17 +80,11 @@ void decodeRecord(ast_datarecord_t* record, const uint8_t* data, uint64_t availa
             continue;
         if (record->count >= AST_MAX_DATAITEMS)
             return;
-        // Written field by field in place: a copy of an item built a field at a time stalls on
-        // the fresh stores it reads back whole.
-        const uint64_t size = itemSize(data + pos, available - pos, type);
-        if (size == 0)
+        const ast_dataitem_t item = decodeItem(data + pos, available - pos, type);
+        if (!item.ok)
             return;
-        ast_dataitem_t& item = record->items[record->count++];
-        item.data = data + pos;
-        item.size = size;
-        item.type = type;
-        item.ok = 1;
-        pos += size;
+        record->items[record->count++] = item;
+        pos += item.size;
     }
     record->length = pos;
     record->ok = 1;
