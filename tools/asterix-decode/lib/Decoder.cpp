@@ -253,14 +253,14 @@ void Decoder::writeText(const ast_datarecord_t& record, uint64_t index) {
     _out.append('\n');
     for (uint64_t i = 0; i < record.count; ++i) {
         const ast_dataitem_t& item = record.items[i];
-        const ItemNames::Name& name = _itemNames.of(item.type);
+        const ItemTypes::Type& type = _itemTypes.of(item.type);
         // "  [I048/010][Size: 2] " and the summary with its newline.
-        char* const line = _out.room(sizeof name.text + 32 + SUMMARY_CAPACITY);
+        char* const line = _out.room(sizeof type.name + 32 + SUMMARY_CAPACITY);
         char* p = line;
         std::memcpy(p, "  [", 3);
         p += 3;
-        std::memcpy(p, name.text, sizeof name.text);  // whole: one fixed copy, then cut
-        p += name.length;
+        std::memcpy(p, type.name, sizeof type.name);  // whole: one fixed copy, then cut
+        p += type.length;
         std::memcpy(p, "][Size:", 7);
         p += 7;
         if (item.size < 10) {
@@ -271,7 +271,7 @@ void Decoder::writeText(const ast_datarecord_t& record, uint64_t index) {
         }
         *p++ = ']';
         *p++ = ' ';
-        ast_dataitem_get_summary(p, SUMMARY_CAPACITY, &item);
+        ItemTypes::writeSummary(type, p, SUMMARY_CAPACITY, item);
         p += std::strlen(p);
         *p++ = '\n';
         _out.commit(static_cast<size_t>(p - line));

@@ -15,7 +15,7 @@
 #include <asterix/asterix.h>
 
 #include "Framing.h"
-#include "ItemNames.h"
+#include "ItemTypes.h"
 #include "Output.h"
 
 namespace asterixdecode {
@@ -84,7 +84,7 @@ private:
         uint8_t cat001ByTyp = 0;
     };
     Remembered _remembered[256];
-    ItemNames _itemNames;
+    ItemTypes _itemTypes;
 };
 
 // Why a walk stopped short of LEN, pointing at the octet (as an offset in the same frame of
