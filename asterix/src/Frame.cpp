@@ -117,9 +117,10 @@ const char* ast_dataitem_type_to_str(ast_dataitem_type_t type) {
                    {907, "271"}, {908, "200"}, {909, "165"}, {998, "REF"}, {999, "SPF"}};
     const uint32_t category = type / 1000, item = type % 1000;
     const char* itemText = nullptr;
-    for (const auto& alias : ALIASES)
-        if (alias.item == item)
-            itemText = alias.text;
+    if (item >= ALIASES[0].item)
+        for (const auto& alias : ALIASES)
+            if (alias.item == item)
+                itemText = alias.text;
     if (category > 999) {
         if (itemText)
             std::snprintf(g_typeText, sizeof g_typeText, "I%03u/%s", category, itemText);

@@ -31,9 +31,9 @@ char* ast_dataitem_get_summary(char* buffer, size_t capacity, const ast_dataitem
     ast::writeNotImplemented(buffer, capacity);
     if (!buffer || capacity == 0 || !item || !item->ok)
         return buffer;
-    const ast_dataitem_desc_t desc = ast_dataitem_get_desc(item->type);
-    if (desc.get_summary)
-        desc.get_summary(buffer, capacity, item);
+    const ast::ItemEntry* entry = ast::supportedItem(item->type);
+    if (entry && entry->desc.get_summary)
+        entry->desc.get_summary(buffer, capacity, item);
     return buffer;
 }
 
@@ -168,12 +168,24 @@ char* ast_subfield_get_detail_html(char* buffer, size_t capacity, const ast_subf
 
 char* ast_dataitem_subfields_get_summary(char* buffer, size_t capacity,
                                          const ast_dataitem_t* item) {
+    // The subfields that ast_dataitem_subfields_decode() lists and those of them present, counted
+    // from the primary subfield alone: the summary needs no subfield's size.
     Text out(buffer, capacity);
-    const ast_dataitem_subfields_t compound = ast_dataitem_subfields_decode(item);
-    unsigned present = 0;
-    for (uint64_t i = 0; i < compound.count; ++i)
-        present += compound.subfields[i].present;
-    out.printf("SUBFIELDS:%02u/%02u", present, static_cast<unsigned>(compound.count));
+    unsigned listed = 0, present = 0;
+    if (item && item->ok && item->data) {
+        const uint32_t defined = ast_dataitem_subfields_get_number(item->type);
+        const ast_fspec_t primary = ast_fspec_decode(item->data, item->size);
+        if (primary.ok)
+            for (uint32_t index = 1;
+                 index <= primary.bits && index <= defined && index <= AST_MAX_SUBFIELDS; ++index) {
+                ++listed;
+                present += (primary.data[(index - 1) / 7] >> (7 - (index - 1) % 7)) & 1;
+            }
+    }
+    out.append("SUBFIELDS:");
+    out.appendDecimal(present, 2);
+    out.append('/');
+    out.appendDecimal(listed, 2);
     return buffer;
 }
 

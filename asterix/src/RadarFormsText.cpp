@@ -18,7 +18,10 @@ char* ast_dataitem_polar_position_get_summary(char* buffer, size_t capacity,
                                               const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_polar_position_t f = ast::polarPosition(item);
-    out.printf("RHO:%.1f THETA:%.1f", f.rho, f.theta);
+    out.append("RHO:");
+    out.appendFixed(f.rho, 1);
+    out.append(" THETA:");
+    out.appendFixed(f.theta, 1);
     return buffer;
 }
 
@@ -39,7 +42,11 @@ char* ast_dataitem_radar_cartesian_get_summary(char* buffer, size_t capacity,
                                                const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_radar_cartesian_t f = ast::radarCartesian(item);
-    out.printf("X:%.1f Y:%.1f LSB:M", f.x * METRES_PER_NM, f.y * METRES_PER_NM);
+    out.append("X:");
+    out.appendFixed(f.x * METRES_PER_NM, 1);
+    out.append(" Y:");
+    out.appendFixed(f.y * METRES_PER_NM, 1);
+    out.append(" LSB:M");
     return buffer;
 }
 

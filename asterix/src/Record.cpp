@@ -106,9 +106,14 @@ void decodeRecord(ast_datarecord_t* record, const uint8_t* data, uint64_t availa
     const uint32_t maxFrn = uap.max_frn ? uap.max_frn(category) : 0;
     uint64_t pos = record->fspec.length;
     const uint64_t bits = record->fspec.bits;
-    for (uint64_t frn = 1; frn <= bits; ++frn) {
-        const uint64_t index = frn - 1;
-        const bool set = (data[index / 7] & (0x80u >> (index % 7))) != 0;
+    // The FRN bits octet by octet, the most significant first (bit 0 of each octet is FX).
+    uint8_t octet = 0, mask = 0;
+    for (uint64_t frn = 1; frn <= bits; ++frn, mask >>= 1) {
+        if (mask == 0x01 || mask == 0) {
+            octet = data[(frn - 1) / 7];
+            mask = 0x80;
+        }
+        const bool set = (octet & mask) != 0;
         if (!set && frn <= maxFrn)
             continue;
         const ast_dataitem_type_t type =
@@ -309,11 +314,8 @@ ast_fspec_t ast_fspec_copy(uint8_t* buffer, uint64_t capacity, const ast_fspec_t
 // ---- items -------------------------------------------------------------------------------
 
 ast_dataitem_desc_t ast_dataitem_get_desc(ast_dataitem_type_t type) {
-    const ast::ItemEntry* entry = ast::findItem(type);
-    if (entry)
-        return entry->desc;
-    log(AST_LOG_CRITICAL, "Unsupported dataitem %s", ast_dataitem_type_to_str(type));
-    return ast_dataitem_desc_t{nullptr, nullptr, nullptr, nullptr, nullptr};
+    const ast::ItemEntry* entry = ast::supportedItem(type);
+    return entry ? entry->desc : ast_dataitem_desc_t{nullptr, nullptr, nullptr, nullptr, nullptr};
 }
 
 uint64_t ast_dataitem_get_size(const uint8_t* data, uint64_t available, ast_dataitem_type_t type) {

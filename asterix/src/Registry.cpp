@@ -34,8 +34,14 @@ struct UnitIndex {
     }
 };
 
-const UnitIndex& unitIndex() {
+// Built on first use, apart from the look-ups so that they inline down to a guard test.
+__attribute__((noinline)) const UnitIndex& buildUnitIndex() {
     static const UnitIndex index;
+    return index;
+}
+
+inline const UnitIndex& unitIndex() {
+    static const UnitIndex& index = buildUnitIndex();
     return index;
 }
 
@@ -56,6 +62,13 @@ const ItemEntry* findItem(ast_dataitem_type_t type) {
     const UnitIndex& index = unitIndex();
     const uint8_t slot = index.slot[category];
     return slot ? index.items[slot - 1][type % 1000] : nullptr;
+}
+
+const ItemEntry* supportedItem(ast_dataitem_type_t type) {
+    const ItemEntry* entry = findItem(type);
+    if (!entry)
+        log(AST_LOG_CRITICAL, "Unsupported dataitem %s", ast_dataitem_type_to_str(type));
+    return entry;
 }
 
 const SubfieldEntry* findSubfield(uint32_t subfieldType) {

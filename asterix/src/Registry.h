@@ -47,6 +47,9 @@ struct CategoryUnit {
 const CategoryUnit* categoryUnit(uint32_t category);
 // The entry of an item type, or nullptr (no log).
 const ItemEntry* findItem(ast_dataitem_type_t type);
+// findItem() for the services of an item type that should exist: an unknown type logs
+// "Unsupported dataitem %s" (critical), as ast_dataitem_get_desc() does.
+const ItemEntry* supportedItem(ast_dataitem_type_t type);
 const SubfieldEntry* findSubfield(uint32_t subfieldType);
 // Name lookup within one unit, for the ast_dataitem_NNN_get_name functions.
 const char* unitItemName(const CategoryUnit& unit, ast_dataitem_type_t type);

@@ -42,7 +42,10 @@ char* ast_dataitem_data_source_get_summary(char* buffer, size_t capacity,
                                            const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_data_source_t form = ast_dataitem_data_source_decode(item);
-    out.printf("SAC:%03d SIC:%03d", static_cast<int>(form.sac), static_cast<int>(form.sic));
+    out.append("SAC:");
+    out.appendDecimal(static_cast<int>(form.sac), 3);
+    out.append(" SIC:");
+    out.appendDecimal(static_cast<int>(form.sic), 3);
     return buffer;
 }
 
@@ -99,8 +102,14 @@ char* ast_dataitem_time_of_day_get_summary(char* buffer, size_t capacity,
                                            const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_time_of_day_t t = ast_dataitem_time_of_day_decode(item);
-    out.printf("TOD:%02d:%02d:%02d.%03d", static_cast<int>(t.hours), static_cast<int>(t.minutes),
-               static_cast<int>(t.seconds), static_cast<int>(t.milliseconds));
+    out.append("TOD:");
+    out.appendDecimal(static_cast<int>(t.hours), 2);
+    out.append(':');
+    out.appendDecimal(static_cast<int>(t.minutes), 2);
+    out.append(':');
+    out.appendDecimal(static_cast<int>(t.seconds), 2);
+    out.append('.');
+    out.appendDecimal(static_cast<int>(t.milliseconds), 3);
     return buffer;
 }
 
@@ -124,7 +133,10 @@ char* ast_dataitem_time_of_day_hp_get_summary(char* buffer, size_t capacity,
                                               const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_time_of_day_hp_t t = ast_dataitem_time_of_day_hp_decode(item);
-    out.printf("FSI:%d TOMR:%.6f", static_cast<int>(t.fsi), t.seconds);
+    out.append("FSI:");
+    out.appendDecimal(static_cast<int>(t.fsi));
+    out.append(" TOMR:");
+    out.appendFixed(t.seconds, 6);
     return buffer;
 }
 
@@ -147,9 +159,14 @@ char* ast_dataitem_mode_3a_get_summary(char* buffer, size_t capacity, const ast_
     const ast_mode_3a_t m = ast_dataitem_mode_3a_decode(item);
     // Bit L means "changed" in a system track (I062/060) and "smoothed" in radar data.
     const char* lText = item && item->type == 62060 ? " CHANGED" : " SMOOTHED";
-    out.printf("MODE_3/A:%04o%s%s%s", static_cast<unsigned>(m.code),
-               m.present && !m.validated ? " NOT_VALIDATED" : "", m.garbled ? " GARBLED" : "",
-               m.changed ? lText : "");
+    out.append("MODE_3/A:");
+    out.appendOctal(static_cast<unsigned>(m.code), 4);
+    if (m.present && !m.validated)
+        out.append(" NOT_VALIDATED");
+    if (m.garbled)
+        out.append(" GARBLED");
+    if (m.changed)
+        out.append(lText);
     return buffer;
 }
 
@@ -175,8 +192,12 @@ char* ast_dataitem_mode_3a_get_detail_html(char* buffer, size_t capacity,
 char* ast_dataitem_mode_c_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_mode_c_t m = ast_dataitem_mode_c_decode(item);
-    out.printf("MODE_C:%04d%s%s", static_cast<int>(m.code),
-               m.present && !m.validated ? " NOT_VALIDATED" : "", m.garbled ? " GARBLED" : "");
+    out.append("MODE_C:");
+    out.appendDecimal(static_cast<int>(m.code), 4);
+    if (m.present && !m.validated)
+        out.append(" NOT_VALIDATED");
+    if (m.garbled)
+        out.append(" GARBLED");
     return buffer;
 }
 
@@ -197,7 +218,8 @@ char* ast_dataitem_mode_c_get_detail_html(char* buffer, size_t capacity,
 char* ast_dataitem_track_number_get_summary(char* buffer, size_t capacity,
                                             const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("TRACK_NUM:%04d", static_cast<int>(ast_dataitem_track_number_decode(item).number));
+    out.append("TRACK_NUM:");
+    out.appendDecimal(static_cast<int>(ast_dataitem_track_number_decode(item).number), 4);
     return buffer;
 }
 
@@ -206,7 +228,8 @@ char* ast_dataitem_track_number_get_summary(char* buffer, size_t capacity,
 char* ast_dataitem_target_address_get_summary(char* buffer, size_t capacity,
                                               const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("ADDR:%.6X", ast_dataitem_target_address_decode(item).address);
+    out.append("ADDR:");
+    out.appendHex(ast_dataitem_target_address_decode(item).address, 6);
     return buffer;
 }
 
@@ -239,7 +262,8 @@ char* ast_dataitem_target_address_get_detail_html(char* buffer, size_t capacity,
 char* ast_dataitem_aircraft_id_get_summary(char* buffer, size_t capacity,
                                            const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("ACID:%s", ast_dataitem_aircraft_id_decode(item).callsign);
+    out.append("ACID:");
+    out.append(ast_dataitem_aircraft_id_decode(item).callsign);
     return buffer;
 }
 
@@ -263,13 +287,16 @@ char* ast_dataitem_target_id_get_summary(char* buffer, size_t capacity,
     const ast_target_id_t t = ast_dataitem_target_id_decode(item);
     switch (t.sti) {
         case 0:
-            out.printf("CALLSIGN:%s", t.callsign);
+            out.append("CALLSIGN:");
+            out.append(t.callsign);
             break;
         case 1:
-            out.printf("REGISTRATION:%s", t.callsign);
+            out.append("REGISTRATION:");
+            out.append(t.callsign);
             break;
         case 2:
-            out.printf("TARGET_ID:%s", t.callsign);
+            out.append("TARGET_ID:");
+            out.append(t.callsign);
             break;
         default:
             out.append("TARGET_ID:UNDIFINED");
@@ -285,8 +312,14 @@ char* ast_wgs84_to_str(char* buffer, size_t capacity, double latitude, double lo
     int latD, latM, latS, lonD, lonM, lonS;
     dms(latitude, latD, latM, latS);
     dms(longitude, lonD, lonM, lonS);
-    out.printf("%02d%02d%02d%c%03d%02d%02d%c", latD, latM, latS, latitude > 0 ? 'N' : 'S', lonD,
-               lonM, lonS, longitude > 0 ? 'E' : 'W');
+    out.appendDecimal(latD, 2);
+    out.appendDecimal(latM, 2);
+    out.appendDecimal(latS, 2);
+    out.append(latitude > 0 ? 'N' : 'S');
+    out.appendDecimal(lonD, 3);
+    out.appendDecimal(lonM, 2);
+    out.appendDecimal(lonS, 2);
+    out.append(longitude > 0 ? 'E' : 'W');
     return buffer;
 }
 
@@ -299,7 +332,8 @@ char* ast_dataitem_wgs84_get_summary(char* buffer, size_t capacity, const ast_da
     Text out(buffer, capacity);
     const ast_wgs84_position_t p = anyWgs84(item);
     char text[32];
-    out.printf("WGS84:%s", ast_wgs84_to_str(text, sizeof text, p.latitude, p.longitude));
+    out.append("WGS84:");
+    out.append(ast_wgs84_to_str(text, sizeof text, p.latitude, p.longitude));
     return buffer;
 }
 
@@ -332,7 +366,11 @@ char* ast_dataitem_cartesian_position_get_summary(char* buffer, size_t capacity,
                                                   const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_cartesian_position_t p = ast_dataitem_cartesian_position_decode(item);
-    out.printf("X:%.1f Y:%.1f LSB:M", p.x, p.y);
+    out.append("X:");
+    out.appendFixed(p.x, 1);
+    out.append(" Y:");
+    out.appendFixed(p.y, 1);
+    out.append(" LSB:M");
     return buffer;
 }
 
@@ -340,7 +378,11 @@ char* ast_dataitem_cartesian_velocity_get_summary(char* buffer, size_t capacity,
                                                   const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_cartesian_velocity_t v = ast_dataitem_cartesian_velocity_decode(item);
-    out.printf("VX:%.2f VY:%.2f LSB:M/S", v.vx, v.vy);
+    out.append("VX:");
+    out.appendFixed(v.vx, 2);
+    out.append(" VY:");
+    out.appendFixed(v.vy, 2);
+    out.append(" LSB:M/S");
     return buffer;
 }
 
@@ -350,7 +392,10 @@ char* ast_dataitem_polar_velocity_get_summary(char* buffer, size_t capacity,
                                               const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_polar_velocity_t v = ast_dataitem_polar_velocity_decode(item);
-    out.printf("SPD:%.2f HDG:%.2f", v.speed, v.heading);
+    out.append("SPD:");
+    out.appendFixed(v.speed, 2);
+    out.append(" HDG:");
+    out.appendFixed(v.heading, 2);
     return buffer;
 }
 
@@ -359,7 +404,9 @@ char* ast_dataitem_polar_velocity_get_summary(char* buffer, size_t capacity,
 char* ast_dataitem_vertical_rate_get_summary(char* buffer, size_t capacity,
                                              const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("VR:%.2fFT/M", ast_dataitem_vertical_rate_decode(item).rate);
+    out.append("VR:");
+    out.appendFixed(ast_dataitem_vertical_rate_decode(item).rate, 2);
+    out.append("FT/M");
     return buffer;
 }
 
@@ -376,14 +423,18 @@ char* ast_dataitem_vertical_rate_get_detail_html(char* buffer, size_t capacity,
 
 char* ast_dataitem_height_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("H:%.2f LSB:FT", ast_dataitem_height_decode(item).raw * 6.25);
+    out.append("H:");
+    out.appendFixed(ast_dataitem_height_decode(item).raw * 6.25, 2);
+    out.append(" LSB:FT");
     return buffer;
 }
 
 char* ast_dataitem_sector_number_get_summary(char* buffer, size_t capacity,
                                              const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("SECTOR:%03dDEG", static_cast<int>(ast_dataitem_sector_number_decode(item).azimuth));
+    out.append("SECTOR:");
+    out.appendDecimal(static_cast<int>(ast_dataitem_sector_number_decode(item).azimuth), 3);
+    out.append("DEG");
     return buffer;
 }
 
@@ -392,14 +443,16 @@ char* ast_dataitem_sector_number_get_summary(char* buffer, size_t capacity,
 char* ast_dataitem_service_id_get_summary(char* buffer, size_t capacity,
                                           const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("SVC_ID:%03d", static_cast<int>(ast_dataitem_service_id_decode(item).value));
+    out.append("SVC_ID:");
+    out.appendDecimal(static_cast<int>(ast_dataitem_service_id_decode(item).value), 3);
     return buffer;
 }
 
 char* ast_dataitem_signal_amplitude_get_summary(char* buffer, size_t capacity,
                                                 const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("AMP:%d", static_cast<int>(ast_dataitem_service_id_decode(item).value));
+    out.append("AMP:");
+    out.appendDecimal(static_cast<int>(ast_dataitem_service_id_decode(item).value));
     return buffer;
 }
 
@@ -410,9 +463,9 @@ char* ast_dataitem_mb_data_get_summary(char* buffer, size_t capacity, const ast_
     const ast_mb_data_t mb = ast_dataitem_mb_data_decode(item);
     out.append("BDS:");
     for (uint32_t i = 0; i < mb.count; ++i) {
-        char code[8];
-        std::snprintf(code, sizeof code, "%X%X", mb.elements[i].bds1, mb.elements[i].bds2);
-        out.printf("%s ", code);
+        out.appendHex(mb.elements[i].bds1);
+        out.appendHex(mb.elements[i].bds2);
+        out.append(' ');
     }
     return buffer;
 }
@@ -451,7 +504,8 @@ char* ast_dataitem_mode_3a_confidence_get_summary(char* buffer, size_t capacity,
         return ast::writeNotImplemented(buffer, capacity);
     char quality[13];
     qualityBits(f.quality, quality);
-    out.printf("QTY:%s", quality);
+    out.append("QTY:");
+    out.append(quality);
     return buffer;
 }
 
@@ -463,8 +517,14 @@ char* ast_dataitem_mode_c_confidence_get_summary(char* buffer, size_t capacity,
         return ast::writeNotImplemented(buffer, capacity);
     char quality[13];
     qualityBits(f.quality, quality);
-    out.printf("CODE:%.4o QTY:%s%s%s", f.gray, quality, f.validated ? "" : " NOT_VALIDATED",
-               f.garbled ? " GARBLED" : "");
+    out.append("CODE:");
+    out.appendOctal(f.gray, 4);
+    out.append(" QTY:");
+    out.append(quality);
+    if (!f.validated)
+        out.append(" NOT_VALIDATED");
+    if (f.garbled)
+        out.append(" GARBLED");
     return buffer;
 }
 
@@ -534,7 +594,8 @@ char* ast_dataitem_binary_get_summary(char* buffer, size_t capacity, const ast_d
     char octet[9];
     for (uint64_t i = 0; i < item->size; ++i) {
         ast::binaryOctet(item->data[i], octet);
-        out.printf(" %s", octet);
+        out.append(' ');
+        out.append(octet, 8);
     }
     if (item->size > 0 && out.length() > 3)
         buffer[3] = ':';

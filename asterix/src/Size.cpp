@@ -158,7 +158,7 @@ uint64_t ast_dataitem_subfields_get_size(const uint8_t* data, uint64_t available
         return 0;
     uint64_t size = primary.length;
     for (uint32_t index = 1; index <= primary.bits; ++index) {
-        if (!ast_fspec_is_set(&primary, index))
+        if (!((primary.data[(index - 1) / 7] >> (7 - (index - 1) % 7)) & 1))
             continue;
         if (size > available)
             return 0;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Digits.h"
 #include "Html.h"
 
 namespace {
@@ -16,12 +17,50 @@ namespace ast {
 
 // ---- bounded text ------------------------------------------------------------------------
 
-void Text::append(const char* text) {
-    if (!_capacity || !text)
+void Text::append(const char* text, size_t length) {
+    if (!_capacity)
         return;
-    while (*text && _length + 1 < _capacity)
-        _buffer[_length++] = *text++;
+    const size_t room = _capacity - 1 - _length;
+    if (length > room)
+        length = room;
+    std::memcpy(_buffer + _length, text, length);
+    _length += length;
     _buffer[_length] = '\0';
+}
+
+// Numbers go straight into the buffer when it has room for the longest, else through a copy
+// that the bounds cut.
+template <typename Write>
+void Text::appendNumber(Write write) {
+    if (!_capacity)
+        return;
+    if (_capacity - _length > digits::DIGITS_CAPACITY) {
+        _length += write(_buffer + _length);
+        _buffer[_length] = '\0';
+        return;
+    }
+    char digits[digits::DIGITS_CAPACITY];
+    append(digits, write(digits));
+}
+
+void Text::appendDecimal(long long value, unsigned width) {
+    appendNumber([&](char* out) { return digits::decimal(out, value, width); });
+}
+
+void Text::appendHex(unsigned long long value, unsigned width) {
+    appendNumber([&](char* out) { return digits::hex(out, value, width); });
+}
+
+void Text::appendOctal(unsigned long long value, unsigned width) {
+    appendNumber([&](char* out) { return digits::octal(out, value, width); });
+}
+
+void Text::appendFixed(double value, unsigned decimals) {
+    if (!digits::fixedByHand(value, decimals)) {
+        printf("%.*f", static_cast<int>(decimals), value);
+        return;
+    }
+    appendNumber([&](char* out) { return digits::fixed(out, value, decimals); });
 }
 
 void Text::vprintf(const char* format, va_list args) {
@@ -54,8 +93,13 @@ void Text::advanceOver() {
 }
 
 char* writeNotImplemented(char* buffer, size_t capacity) {
+    static const char NOT_IMPLEMENTED[] = "NOT_IMPLEMENTED";
+    if (buffer && capacity >= sizeof NOT_IMPLEMENTED) {
+        std::memcpy(buffer, NOT_IMPLEMENTED, sizeof NOT_IMPLEMENTED);  // every summary's start
+        return buffer;
+    }
     Text out(buffer, capacity);
-    out.append("NOT_IMPLEMENTED");
+    out.append(NOT_IMPLEMENTED, sizeof NOT_IMPLEMENTED - 1);
     return buffer;
 }
 

@@ -17,7 +17,24 @@ public:
         if (_capacity)
             _buffer[0] = '\0';
     }
-    void append(const char* text);
+    void append(const char* text) {
+        if (!_capacity || !text)
+            return;
+        char* p = _buffer + _length;
+        char* const last = _buffer + _capacity - 1;
+        while (*text && p < last)
+            *p++ = *text++;
+        *p = '\0';
+        _length = static_cast<size_t>(p - _buffer);
+    }
+    void append(const char* text, size_t length);
+    void append(char c) { append(&c, 1); }
+    // Numbers as printf writes them (see Digits.h), without its cost: "%0*lld", "%0*llX",
+    // "%0*llo" and "%.*f".
+    void appendDecimal(long long value, unsigned width = 0);
+    void appendHex(unsigned long long value, unsigned width = 0);
+    void appendOctal(unsigned long long value, unsigned width = 0);
+    void appendFixed(double value, unsigned decimals);
     void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void vprintf(const char* format, va_list args);
     // Drops the last `count` characters.
@@ -30,6 +47,9 @@ public:
     void advanceOver();
 
 private:
+    template <typename Write>
+    void appendNumber(Write write);
+
     char* _buffer;
     size_t _capacity;
     size_t _length = 0;

@@ -18,6 +18,8 @@ ast_dataitem_type_t standardItem(uint32_t category, uint32_t frn) {
         log(AST_LOG_CRITICAL, "UAP STD: Unknown category %d", static_cast<int>(category));
         return 0;
     }
+    if (frn >= 1 && frn <= unit->uapSize)
+        return unit->uap[frn - 1];  // every set FRN of every record: no table built for it
     return uapTableItem(UapTable{unit->uap, unit->uapSize, unit->maxFrn, unit->uapLabel}, frn);
 }
 

@@ -97,7 +97,11 @@ char* statusSubfieldSummary(char* buffer, size_t capacity, const ast_subfield_t*
         return buffer;
     for (size_t i = 0; i < layout->count; ++i) {
         const Field& f = layout->fields[i];
-        out.printf(i ? " %s:%u" : "%s:%u", f.id, b::field(subfield->data, f.octet, f.hi, f.lo));
+        if (i)
+            out.append(' ');
+        out.append(f.id);
+        out.append(':');
+        out.appendDecimal(b::field(subfield->data, f.octet, f.hi, f.lo));
     }
     return buffer;
 }
@@ -136,13 +140,15 @@ char* ast_dataitem_034_000_get_summary(char* buffer, size_t capacity, const ast_
 
 char* ast_dataitem_034_041_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("ROT:%.2f", ast_dataitem_034_041_decode(item).period);
+    out.append("ROT:");
+    out.appendFixed(ast_dataitem_034_041_decode(item).period, 2);
     return buffer;
 }
 
 char* ast_dataitem_034_070_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("COUNTERS:%d", static_cast<int>(ast_dataitem_034_070_decode(item).count));
+    out.append("COUNTERS:");
+    out.appendDecimal(static_cast<int>(ast_dataitem_034_070_decode(item).count));
     return buffer;
 }
 

@@ -45,25 +45,38 @@ char* plotSubfieldSummary(char* buffer, size_t capacity, const ast_subfield_t* s
     const int32_t signedRaw = b::signExtend(raw, 8);
     switch (subfield->type % 1000) {
         case 1:
-            out.printf("SRL:%.3fDEG", raw * 360.0 / 8192.0);
+            out.append("SRL:");
+            out.appendFixed(raw * 360.0 / 8192.0, 3);
+            out.append("DEG");
             break;
         case 2:
-            out.printf("SRR:%u", raw);
+            out.append("SRR:");
+            out.appendDecimal(raw);
             break;
         case 3:
-            out.printf("SAM:%dDBM", signedRaw);
+            out.append("SAM:");
+            out.appendDecimal(signedRaw);
+            out.append("DBM");
             break;
         case 4:
-            out.printf("PRL:%.3fDEG", raw * 360.0 / 8192.0);
+            out.append("PRL:");
+            out.appendFixed(raw * 360.0 / 8192.0, 3);
+            out.append("DEG");
             break;
         case 5:
-            out.printf("PAM:%dDBM", signedRaw);
+            out.append("PAM:");
+            out.appendDecimal(signedRaw);
+            out.append("DBM");
             break;
         case 6:
-            out.printf("RPD:%.4fNM", signedRaw / 256.0);
+            out.append("RPD:");
+            out.appendFixed(signedRaw / 256.0, 4);
+            out.append("NM");
             break;
         case 7:
-            out.printf("APD:%.4fDEG", signedRaw * 360.0 / 16384.0);
+            out.append("APD:");
+            out.appendFixed(signedRaw * 360.0 / 16384.0, 4);
+            out.append("DEG");
             break;
         default:
             break;
@@ -79,7 +92,8 @@ extern "C" {
 char* ast_dataitem_048_020_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_dataitem_048_020_t f = ast_dataitem_048_020_decode(item);
-    out.printf("TYPE:%s", DETECTIONS[f.typ & 7]);
+    out.append("TYPE:");
+    out.append(DETECTIONS[f.typ & 7]);
     if (f.sim)
         out.append(" SIM");
     if (f.spi)
@@ -110,8 +124,10 @@ char* ast_dataitem_048_020_get_detail_html(char* buffer, size_t capacity,
 char* ast_dataitem_048_030_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
     Text out(buffer, capacity);
     const ast_dataitem_048_030_t f = ast_dataitem_048_030_decode(item);
-    for (uint32_t i = 0; i < f.count; ++i)
-        out.printf(i ? " ERRCODE:%d" : "ERRCODE:%d", static_cast<int>(f.codes[i]));
+    for (uint32_t i = 0; i < f.count; ++i) {
+        out.append(i ? " ERRCODE:" : "ERRCODE:");
+        out.appendDecimal(static_cast<int>(f.codes[i]));
+    }
     return buffer;
 }
 
@@ -136,7 +152,9 @@ char* ast_dataitem_048_030_get_detail_html(char* buffer, size_t capacity,
 
 char* ast_dataitem_048_110_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    out.printf("H:%d LSB:FT", static_cast<int>(ast_dataitem_048_110_decode(item).height));
+    out.append("H:");
+    out.appendDecimal(static_cast<int>(ast_dataitem_048_110_decode(item).height));
+    out.append(" LSB:FT");
     return buffer;
 }
 
@@ -210,8 +228,11 @@ char* ast_dataitem_048_230_get_detail_html(char* buffer, size_t capacity,
 // The report is a BDS 3,0 register: its number and its detail view.
 char* ast_dataitem_048_260_get_summary(char* buffer, size_t capacity, const ast_dataitem_t* item) {
     Text out(buffer, capacity);
-    if (item && item->ok && item->size == 7)
-        out.printf("BDS:%X%X", item->data[0] >> 4, item->data[0] & 0x0F);
+    if (item && item->ok && item->size == 7) {
+        out.append("BDS:");
+        out.appendHex(item->data[0] >> 4);
+        out.appendHex(item->data[0] & 0x0F);
+    }
     return buffer;
 }
 

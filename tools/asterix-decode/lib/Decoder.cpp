@@ -144,8 +144,7 @@ bool Decoder::writeWalk(ast_datablock_iter_t* iter, size_t size, const Position&
                         uint64_t* records, uint64_t* shown) {
     const char* profile = walkProfile(*iter);
     if (_options.format == Format::Text)
-        _out.printf("%s block at %s, %zu octets, profile %s\n", ast_category_to_str(iter->category),
-                    positionText(at).c_str(), size, profile);
+        writeBlockLine(iter->category, size, profile, at);
     *records = *shown = 0;
     while (ast_datablock_iter_next(iter, &_record)) {
         ++*records;
@@ -224,24 +223,58 @@ void Decoder::writeRecord(const ast_datarecord_t& record, uint64_t index, const 
     }
 }
 
+// "I048 block at frame 3 offset 16, 52 octets, profile 1.21", the line above a block's records
+// in text.
+void Decoder::writeBlockLine(uint32_t category, size_t size, const char* profile,
+                             const Position& at) {
+    _out.append('I');
+    _out.appendNumber(category, 3);
+    _out.appendLiteral(" block at ");
+    if (at.frame) {
+        _out.appendLiteral("frame ");
+        _out.appendNumber(at.frame);
+        _out.append(' ');
+    }
+    _out.appendLiteral("offset ");
+    _out.appendNumber(at.offset);
+    _out.appendLiteral(", ");
+    _out.appendNumber(size);
+    _out.appendLiteral(" octets, profile ");
+    _out.append(profile);
+    _out.append('\n');
+}
+
 // As the program's ASTERIX view shows a block: each record numbered, each item with its type,
-// size and summary.
+// size and summary. Each item line is written in place, the summary straight into the output.
 void Decoder::writeText(const ast_datarecord_t& record, uint64_t index) {
-    char summary[256];
-    _out.append("Data record: ");
+    constexpr size_t SUMMARY_CAPACITY = 256;
+    _out.appendLiteral("Data record: ");
     _out.appendNumber(index);
     _out.append('\n');
     for (uint64_t i = 0; i < record.count; ++i) {
         const ast_dataitem_t& item = record.items[i];
-        _out.append("  [");
-        _out.append(ast_dataitem_type_to_str(item.type));
-        _out.append("][Size:");
-        if (item.size < 10)
-            _out.append(' ');
-        _out.appendNumber(item.size);
-        _out.append("] ");
-        _out.append(ast_dataitem_get_summary(summary, sizeof summary, &item));
-        _out.append('\n');
+        const ItemTypes::Type& type = _itemTypes.of(item.type);
+        // "  [I048/010][Size: 2] " and the summary with its newline.
+        char* const line = _out.room(sizeof type.name + 32 + SUMMARY_CAPACITY);
+        char* p = line;
+        std::memcpy(p, "  [", 3);
+        p += 3;
+        std::memcpy(p, type.name, sizeof type.name);  // whole: one fixed copy, then cut
+        p += type.length;
+        std::memcpy(p, "][Size:", 7);
+        p += 7;
+        if (item.size < 10) {
+            *p++ = ' ';
+            *p++ = static_cast<char>('0' + item.size);
+        } else {
+            p += formatNumber(p, item.size);
+        }
+        *p++ = ']';
+        *p++ = ' ';
+        ItemTypes::writeSummary(type, p, SUMMARY_CAPACITY, item);
+        p += std::strlen(p);
+        *p++ = '\n';
+        _out.commit(static_cast<size_t>(p - line));
     }
     _out.append('\n');
 }

@@ -15,6 +15,7 @@
 #include <asterix/asterix.h>
 
 #include "Framing.h"
+#include "ItemTypes.h"
 #include "Output.h"
 
 namespace asterixdecode {
@@ -62,6 +63,7 @@ private:
     bool passes(const ast_datarecord_t& record) const;
     void writeRecord(const ast_datarecord_t& record, uint64_t index, const char* profile,
                      const Position& at);
+    void writeBlockLine(uint32_t category, size_t size, const char* profile, const Position& at);
     void writeText(const ast_datarecord_t& record, uint64_t index);
     void writeKeywords(const ast_datarecord_t& record);
     void writeJson(const ast_datarecord_t& record, uint64_t index, const char* profile,
@@ -82,6 +84,7 @@ private:
         uint8_t cat001ByTyp = 0;
     };
     Remembered _remembered[256];
+    ItemTypes _itemTypes;
 };
 
 // Why a walk stopped short of LEN, pointing at the octet (as an offset in the same frame of

@@ -31,6 +31,10 @@ check() {
 }
 
 check cat048-text 0 "$samples/cat048.raw"
+# Every item summary of the radar and system track captures, written before the summaries
+# stopped going through printf.
+check radar-text 0 "$samples/cat_034_048.pcap"
+check cat062-text 0 "$samples/cat_062_065.pcap"
 check radar-keywords 0 --format keywords "$samples/cat_034_048.pcap"
 check radar-filter 0 --format keywords --keywords sacsic,callsign,squawk,fl --filter callsign=thy9tx "$samples/cat_034_048.pcap"
 check cat001-skip 0 --skip 6 --format keywords --keywords sacsic,type,track,squawk,fl,polar "$samples/cat_001_002.pcap"
