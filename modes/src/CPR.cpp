@@ -11,7 +11,6 @@ namespace cpr {
 namespace {
 
 constexpr double kScale = 131072.0;  // 2^17
-constexpr int kZones = 15;           // NZ: latitude zones per quadrant
 
 // Non-negative remainder.
 int modulo(int a, int b) {
@@ -42,36 +41,14 @@ double longitudeDifference(double a, double b) {
     return foldLongitude(a - b);
 }
 
-constexpr double kEarthRadiusNM = 6371008.8 / 1852.0;
-constexpr double kRadians = 3.14159265358979323846 / 180.0;
-constexpr double kNMPerDegree = kEarthRadiusNM * kRadians;
-
-// cos(d degrees) for d = 0..90, rounded up a little: cos falls from 0 to 90 degrees, so the
-// entry of the whole degree below a latitude bounds the cosine of that latitude from above.
-const std::array<double, 91>& cosineCeiling() {
-    static const std::array<double, 91> table = [] {
-        std::array<double, 91> t{};
-        for (int d = 0; d <= 90; ++d)
-            t[d] = std::min(1.0, std::cos(d * kRadians) + 1e-12);
-        return t;
-    }();
-    return table;
-}
 
 }  // namespace
 
+namespace detail {
+
 namespace {
 
-// NL in one step: the latitudes 0 to 90 in quarter-degree cells, each with the NL at its lower
-// edge and the transition latitude inside it, if any (the closest two transitions, 86.535 and
-// 87, lie more than a cell apart, so no cell holds two). Built from the published table.
 constexpr int kCellsPerDegree = 4;
-constexpr int kCells = 90 * kCellsPerDegree;
-
-struct NLCell {
-    double transition;  // above 90 when the cell holds none
-    int nl;             // below the transition
-};
 
 NLCell makeCell(int cell) {
     const double low = double(cell) / kCellsPerDegree;
@@ -86,28 +63,32 @@ NLCell makeCell(int cell) {
     return result;
 }
 
-const std::array<NLCell, kCells>& nlCells() {
-    static const std::array<NLCell, kCells> cells = [] {
-        std::array<NLCell, kCells> c{};
-        for (int i = 0; i < kCells; ++i)
-            c[i] = makeCell(i);
-        return c;
-    }();
+std::array<NLCell, kNLCells> makeCells() {
+    std::array<NLCell, kNLCells> cells{};
+    for (int i = 0; i < kNLCells; ++i)
+        cells[i] = makeCell(i);
     return cells;
 }
 
-// NL below the poles from the cell table; `cells` is nlCells().
-inline int nlBelowPoles(const std::array<NLCell, kCells>& cells, double absoluteLatitude) {
-    const NLCell& cell = cells[static_cast<int>(absoluteLatitude * kCellsPerDegree)];
-    return absoluteLatitude >= cell.transition ? cell.nl - 1 : cell.nl;
+std::array<double, kCosineSteps> makeCosines() {
+    std::array<double, kCosineSteps> cosines{};
+    for (int i = 0; i < kCosineSteps; ++i)
+        cosines[i] = std::min(1.0, std::cos(i / kCosineStepsPerDegree * kRadians) + 1e-12);
+    return cosines;
 }
 
 }  // namespace
 
+// Both tables are filled when the library is loaded; nothing decodes positions before that.
+const std::array<NLCell, kNLCells> kNLCellTable = makeCells();
+const std::array<double, kCosineSteps> kCosineCeiling = makeCosines();
+
+}  // namespace detail
+
 int nl(double latitude) {
     const double a = std::fabs(latitude);
     if (a < 90.0)
-        return nlBelowPoles(nlCells(), a);
+        return detail::nlBelowPoles(a);
     // The poles, and what is no latitude at all (beyond them, not a number).
     const auto passed =
         std::upper_bound(kNLTransitionLatitudes.begin(), kNLTransitionLatitudes.end(), a) -
@@ -231,56 +212,13 @@ double distanceNM(const GeoPosition& a, const GeoPosition& b) {
 }
 
 bool withinNM(const GeoPosition& a, const GeoPosition& b, double limit) {
-    const double dlat = std::fabs(a.latitude - b.latitude);
-    if (dlat * kNMPerDegree > limit)
-        return false;
-    // Longitudes within +-180 degrees: the shorter way round is at most 180 degrees.
-    double dlon = std::fabs(a.longitude - b.longitude);
-    if (dlon > 180.0)
-        dlon = 360.0 - dlon;
-    // The haversine formula: hav(d) = hav(dlat) + cos(lat a) cos(lat b) hav(dlon), with
-    // hav(x) = sin^2(x / 2) <= (x / 2)^2; both cosines are at most that of the latitude nearer
-    // the equator. hav grows with d over half a circle, and for y = limit / 2R up to a quarter
-    // turn, hav(limit) = sin^2(y) >= (y - y^3 / 6)^2. So the upper bound below within that
-    // lower bound places b within the limit; only what falls between is computed exactly.
-    const double y = limit * (0.5 / kEarthRadiusNM);
-    if (y > 0.0 && y < 1.5) {
-        const double nearer = std::min(std::fabs(a.latitude), std::fabs(b.latitude));
-        const double cosine = cosineCeiling()[std::min(90, static_cast<int>(nearer))];
-        const double halfLat = dlat * (kRadians / 2);
-        const double halfLon = dlon * (kRadians / 2) * cosine;
-        const double sine = y - y * y * y / 6.0;
-        if ((halfLat * halfLat + halfLon * halfLon) * (1 + 1e-9) <= sine * sine)
-            return true;
-    }
-    return distanceNM(a, b) <= limit;
+    const int quick = detail::quickWithin(a, b, limit);
+    return quick >= 0 ? quick == 1 : distanceNM(a, b) <= limit;
 }
 
 bool sameZones(const GeoPosition& position, const GeoPosition& reference, bool odd,
                bool surface) {
-    // Far enough from a zone's edge (a centimetre) for rounding not to matter.
-    constexpr double kClear = 1e-7;
-    // Half the latitude zone of each format and kind, less that margin.
-    constexpr double kHalfZone[2][2] = {{180.0 / 60 - kClear, 180.0 / 59 - kClear},
-                                        {45.0 / 60 - kClear, 45.0 / 59 - kClear}};
-    const double a = std::fabs(position.latitude);
-    if (!(a < 90.0 - kClear) || a < kClear)
-        return false;
-    const int i = odd ? 1 : 0;
-    if (!(std::fabs(reference.latitude - position.latitude) < kHalfZone[surface][i]))
-        return false;
-    // NL must not change within the margin either.
-    const auto& cells = nlCells();
-    const int zones = nlBelowPoles(cells, a);
-    if (nlBelowPoles(cells, a - kClear) != zones || nlBelowPoles(cells, a + kClear) != zones)
-        return false;
-    double dlon = std::fabs(reference.longitude - position.longitude);
-    if (dlon > 360.0)
-        return false;
-    if (dlon > 180.0)
-        dlon = 360.0 - dlon;
-    const double span = surface ? 90.0 : 360.0;
-    return dlon * std::max(zones - i, 1) < span / 2 - kClear * 60;
+    return detail::sameZones(position, reference, odd, surface);
 }
 
 }  // namespace cpr

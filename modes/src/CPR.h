@@ -39,6 +39,11 @@ constexpr std::array<double, 58> kNLTransitionLatitudes = {
 // Number of longitude zones at `latitude` (degrees, either hemisphere): 1 to 59.
 MODES_EXPORT int nl(double latitude);
 
+constexpr int kZones = 15;  // NZ: latitude zones per quadrant
+constexpr double kEarthRadiusNM = 6371008.8 / 1852.0;
+constexpr double kRadians = 3.14159265358979323846 / 180.0;
+constexpr double kNMPerDegree = kEarthRadiusNM * kRadians;
+
 // One position report's raw 17-bit CPR values.
 struct Encoded {
     int32_t latitude = 0;
@@ -83,6 +88,93 @@ MODES_EXPORT bool withinNM(const GeoPosition& a, const GeoPosition& b, double li
 // itself then answers.
 MODES_EXPORT bool sameZones(const GeoPosition& position, const GeoPosition& reference, bool odd,
                             bool surface);
+
+// The quick parts of the checks above, inline for the tracker's position solver; the tables
+// are the library's own.
+namespace detail {
+
+// NL in one step: the latitudes 0 to 90 in quarter-degree cells, each with the NL at its lower
+// edge and the transition latitude inside it, if any (the closest two transitions, 86.535 and
+// 87, lie more than a cell apart, so no cell holds two). Built from the published table.
+struct NLCell {
+    double transition;  // above 90 when the cell holds none
+    int nl;             // below the transition
+};
+constexpr int kNLCells = 90 * 4;
+extern const std::array<NLCell, kNLCells> kNLCellTable;
+
+// cos of every quarter degree from 0 to 90, rounded up a little: cos falls from 0 to 90
+// degrees, so the entry of the quarter degree below a latitude bounds its cosine from above.
+constexpr double kCosineStepsPerDegree = 4;
+constexpr int kCosineSteps = 90 * 4 + 1;
+extern const std::array<double, kCosineSteps> kCosineCeiling;
+
+// NL of an absolute latitude below 90 degrees.
+inline int nlBelowPoles(double absoluteLatitude) {
+    const NLCell& cell = kNLCellTable[static_cast<int>(absoluteLatitude * 4)];
+    return absoluteLatitude >= cell.transition ? cell.nl - 1 : cell.nl;
+}
+
+// 1 when distanceNM(a, b) <= limit for sure, 0 when it is surely beyond, -1 when only the
+// exact distance can tell. The latitude difference alone is a lower bound of the distance. The
+// haversine formula: hav(d) = hav(dlat) + cos(lat a) cos(lat b) hav(dlon), with hav(x) =
+// sin^2(x / 2) <= (x / 2)^2, and both cosines at most that of the latitude nearer the equator.
+// hav grows with d over half a circle, and for y = limit / 2R up to a quarter turn, hav(limit)
+// = sin^2(y) >= (y - y^3 / 6)^2: the upper bound within that lower bound places b within.
+inline int quickWithin(const GeoPosition& a, const GeoPosition& b, double limit) {
+    const double dlat = a.latitude > b.latitude ? a.latitude - b.latitude : b.latitude - a.latitude;
+    if (dlat * kNMPerDegree > limit)
+        return 0;
+    // Longitudes within +-180 degrees: the shorter way round is at most 180 degrees.
+    double dlon = a.longitude > b.longitude ? a.longitude - b.longitude : b.longitude - a.longitude;
+    if (dlon > 180.0)
+        dlon = 360.0 - dlon;
+    const double y = limit * (0.5 / kEarthRadiusNM);
+    if (!(y > 0.0 && y < 1.5))
+        return -1;
+    const double la = a.latitude < 0 ? -a.latitude : a.latitude;
+    const double lb = b.latitude < 0 ? -b.latitude : b.latitude;
+    const double nearer = la < lb ? la : lb;
+    if (!(nearer <= 90.0 && dlon <= 360.0))  // no latitude, or not a number at all
+        return -1;
+    const int step = static_cast<int>(nearer * kCosineStepsPerDegree);
+    const double cosine = kCosineCeiling[step < kCosineSteps ? step : kCosineSteps - 1];
+    const double halfLat = dlat * (kRadians / 2);
+    const double halfLon = dlon * (kRadians / 2) * cosine;
+    const double sine = y - y * y * y / 6.0;
+    return (halfLat * halfLat + halfLon * halfLon) * (1 + 1e-9) <= sine * sine ? 1 : -1;
+}
+
+inline bool sameZones(const GeoPosition& position, const GeoPosition& reference, bool odd,
+                      bool surface) {
+    // Far enough from a zone's edge (a centimetre) for rounding not to matter.
+    constexpr double kClear = 1e-7;
+    // Half the latitude zone of each format and kind, less that margin.
+    constexpr double kHalfZone[2][2] = {{180.0 / 60 - kClear, 180.0 / 59 - kClear},
+                                        {45.0 / 60 - kClear, 45.0 / 59 - kClear}};
+    const double a = position.latitude < 0 ? -position.latitude : position.latitude;
+    if (!(a < 90.0 - kClear) || a < kClear)
+        return false;
+    const int i = odd ? 1 : 0;
+    const double dlat = reference.latitude - position.latitude;
+    if (!(dlat < kHalfZone[surface][i] && -dlat < kHalfZone[surface][i]))
+        return false;
+    // NL must not change within the margin either.
+    const int zones = nlBelowPoles(a);
+    if (nlBelowPoles(a - kClear) != zones || nlBelowPoles(a + kClear) != zones)
+        return false;
+    double dlon = reference.longitude > position.longitude
+                      ? reference.longitude - position.longitude
+                      : position.longitude - reference.longitude;
+    if (!(dlon <= 360.0))
+        return false;
+    if (dlon > 180.0)
+        dlon = 360.0 - dlon;
+    const double span = surface ? 90.0 : 360.0;
+    return dlon * (zones - i > 1 ? zones - i : 1) < span / 2 - kClear * 60;
+}
+
+}  // namespace detail
 
 }  // namespace cpr
 }  // namespace modes

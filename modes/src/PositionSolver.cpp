@@ -11,6 +11,12 @@ uint64_t gap(uint64_t a, uint64_t b) {
     return a > b ? a - b : b - a;
 }
 
+// cpr::withinNM with its quick part inline.
+inline bool within(const GeoPosition& a, const GeoPosition& b, double limit) {
+    const int quick = cpr::detail::quickWithin(a, b, limit);
+    return quick >= 0 ? quick == 1 : cpr::distanceNM(a, b) <= limit;
+}
+
 }  // namespace
 
 bool PositionSolver::active(const ADSBTrackerSettings& settings) {
@@ -77,7 +83,7 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
     // land there too: the two agree without decoding again.
     GeoPosition localPosition;
     const bool agreed =
-        global && haveReference && cpr::sameZones(globalPosition, ref, placedOdd, surface);
+        global && haveReference && cpr::detail::sameZones(globalPosition, ref, placedOdd, surface);
     if (agreed)
         localPosition = globalPosition;
     const bool haveLocal =
@@ -90,13 +96,13 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
     outcome.time = global ? std::max(track.even.time, track.odd.time) : current.time;
     if (haveLocal) {
         const double range = surface ? kSurfaceReferenceRangeNM : kAirborneReferenceRangeNM;
-        if (!cpr::withinNM(ref, localPosition, range)) {
+        if (!within(ref, localPosition, range)) {
             outcome.refusal = Refusal::REFERENCE;
             outcome.measure = cpr::distanceNM(ref, localPosition);
             outcome.limit = range;
             return outcome;
         }
-        if (global && !agreed && !cpr::withinNM(localPosition, globalPosition, kAgreementNM)) {
+        if (global && !agreed && !within(localPosition, globalPosition, kAgreementNM)) {
             outcome.refusal = Refusal::DISAGREEMENT;
             outcome.measure = cpr::distanceNM(localPosition, globalPosition);
             return outcome;
@@ -108,7 +114,7 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
 
 void PositionSolver::check(const Track& track, bool surface, Outcome& outcome) const {
     if (_settings.maximumRange > 0 && _settings.receiverPositionSet &&
-        !cpr::withinNM(_settings.receiverPosition, outcome.position, _settings.maximumRange)) {
+        !within(_settings.receiverPosition, outcome.position, _settings.maximumRange)) {
         outcome.refusal = Refusal::RANGE;
         outcome.measure = cpr::distanceNM(_settings.receiverPosition, outcome.position);
         outcome.limit = _settings.maximumRange;
@@ -118,8 +124,8 @@ void PositionSolver::check(const Track& track, bool surface, Outcome& outcome) c
     const double limit = surface && track.positionOnSurface ? _settings.surfaceSpeedLimit
                                                             : _settings.airborneSpeedLimit;
     if (limit > 0 && track.positionValid) {
-        const double hours = (gap(outcome.time, track.positionTime) + 1000) / 3600000.0;
-        if (!cpr::withinNM(track.position, outcome.position, limit * hours)) {
+        const double hours = (gap(outcome.time, track.positionTime) + 1000) * (1 / 3600000.0);
+        if (!within(track.position, outcome.position, limit * hours)) {
             outcome.refusal = Refusal::SPEED;
             outcome.measure = cpr::distanceNM(track.position, outcome.position) / hours;
             outcome.limit = limit;
