@@ -1,6 +1,7 @@
 #include "PositionSolver.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace brannic {
 namespace modes {
@@ -31,7 +32,7 @@ bool PositionSolver::active(const ADSBTrackerSettings& settings) {
 // a mountain-top one).
 bool PositionSolver::reference(const Track& track, uint64_t time, bool surface,
                                GeoPosition& ref) const {
-    if (track.positionValid && gap(time, track.positionTime) <= kReferenceAgeMs) {
+    if (ownReference(track, time)) {
         ref = track.position;
         return true;
     }
@@ -70,6 +71,25 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
             global = cpr::decodeGlobalSurface(track.even.cpr, track.odd.cpr, oddNewer,
                                               haveReference ? ref : track.position,
                                               globalPosition.latitude, globalPosition.longitude);
+        }
+    }
+
+    // A global position close to the target's own position of a moment ago, itself the local
+    // reference: within a quarter zone of it (the speed check says how close), the local
+    // decode lands on the global position, well within range of its reference. Only the range
+    // from the receiver is left to check. Not near the poles, where longitude zones converge.
+    if (global && haveReference && ownReference(track, current.time) &&
+        std::fabs(globalPosition.latitude) < kQuarterZoneLatitude) {
+        const uint64_t time = std::max(track.even.time, track.odd.time);
+        const SpeedAllowance allowance = speedAllowance(track, surface, time);
+        if (allowance.distance > 0 &&
+            allowance.distance <= (surface ? kSurfaceReferenceRangeNM : kAirborneReferenceRangeNM) / 2 &&
+            cpr::detail::quickWithin(track.position, globalPosition, allowance.distance) == 1) {
+            outcome.decoded = true;
+            outcome.position = globalPosition;
+            outcome.time = time;
+            checkRange(outcome);
+            return outcome;
         }
     }
 
@@ -112,24 +132,43 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
     return outcome;
 }
 
-void PositionSolver::check(const Track& track, bool surface, Outcome& outcome) const {
+bool PositionSolver::ownReference(const Track& track, uint64_t time) {
+    return track.positionValid && gap(time, track.positionTime) <= kReferenceAgeMs;
+}
+
+// Between two surface positions the aircraft taxied; otherwise it may have flown. A second
+// more than the time between the two positions allows for the rounding of the time stamps.
+PositionSolver::SpeedAllowance PositionSolver::speedAllowance(const Track& track, bool surface,
+                                                              uint64_t time) const {
+    SpeedAllowance allowance;
+    allowance.limit = surface && track.positionOnSurface ? _settings.surfaceSpeedLimit
+                                                         : _settings.airborneSpeedLimit;
+    if (allowance.limit > 0 && track.positionValid) {
+        allowance.hours = (gap(time, track.positionTime) + 1000) * (1 / 3600000.0);
+        allowance.distance = allowance.limit * allowance.hours;
+    }
+    return allowance;
+}
+
+bool PositionSolver::checkRange(Outcome& outcome) const {
     if (_settings.maximumRange > 0 && _settings.receiverPositionSet &&
         !within(_settings.receiverPosition, outcome.position, _settings.maximumRange)) {
         outcome.refusal = Refusal::RANGE;
         outcome.measure = cpr::distanceNM(_settings.receiverPosition, outcome.position);
         outcome.limit = _settings.maximumRange;
-        return;
+        return false;
     }
-    // Between two surface positions the aircraft taxied; otherwise it may have flown.
-    const double limit = surface && track.positionOnSurface ? _settings.surfaceSpeedLimit
-                                                            : _settings.airborneSpeedLimit;
-    if (limit > 0 && track.positionValid) {
-        const double hours = (gap(outcome.time, track.positionTime) + 1000) * (1 / 3600000.0);
-        if (!within(track.position, outcome.position, limit * hours)) {
-            outcome.refusal = Refusal::SPEED;
-            outcome.measure = cpr::distanceNM(track.position, outcome.position) / hours;
-            outcome.limit = limit;
-        }
+    return true;
+}
+
+void PositionSolver::check(const Track& track, bool surface, Outcome& outcome) const {
+    if (!checkRange(outcome))
+        return;
+    const SpeedAllowance allowance = speedAllowance(track, surface, outcome.time);
+    if (allowance.distance > 0 && !within(track.position, outcome.position, allowance.distance)) {
+        outcome.refusal = Refusal::SPEED;
+        outcome.measure = cpr::distanceNM(track.position, outcome.position) / allowance.hours;
+        outcome.limit = allowance.limit;
     }
 }
 

@@ -60,6 +60,9 @@ public:
     // Half a zone: how close a reference must be for a local decode to be unambiguous.
     static constexpr double kAirborneReferenceRangeNM = 180.0;
     static constexpr double kSurfaceReferenceRangeNM = 45.0;
+    // Below this latitude a local decode against a reference within a quarter zone (half
+    // the reference ranges below) lands where the global decode does, in any direction.
+    static constexpr double kQuarterZoneLatitude = 80.0;
     // Two decodes of one report either coincide (to rounding) or differ by whole zones.
     static constexpr double kAgreementNM = 0.05;
 
@@ -67,14 +70,28 @@ public:
 
     // The position after the report `current` (already stored in `track`'s slots) of
     // `currentOdd` format; `surface` for surface position reports.
-    Outcome solve(const Track& track, const Report& current, bool currentOdd, bool surface) const;
+    MODES_EXPORT Outcome solve(const Track& track, const Report& current, bool currentOdd,
+                               bool surface) const;
 
     // True when any measure beyond the plain global airborne decode is on.
     static bool active(const ADSBTrackerSettings& settings);
 
 private:
+    // How far the speed limit lets a target go from its last position by `time`: distance 0
+    // when there is no limit or no last position.
+    struct SpeedAllowance {
+        double limit = 0;  // knots
+        double hours = 0;
+        double distance = 0;  // NM
+    };
+
+    // Whether the target's own position is recent enough to serve as the local reference.
+    static bool ownReference(const Track& track, uint64_t time);
     // The local reference for a report at `time`, if any.
     bool reference(const Track& track, uint64_t time, bool surface, GeoPosition& ref) const;
+    SpeedAllowance speedAllowance(const Track& track, bool surface, uint64_t time) const;
+    // The range from the receiver, then the speed from the last position.
+    bool checkRange(Outcome& outcome) const;
     void check(const Track& track, bool surface, Outcome& outcome) const;
 
     const ADSBTrackerSettings& _settings;

@@ -338,6 +338,41 @@ TEST(CPRLocal, SameZonesAgreesWithTheLocalDecode) {
     EXPECT_GT(near, 10000);
 }
 
+// The tracker skips the local decode where the reference lies within a quarter zone (90 NM
+// airborne, 22.5 NM on the surface) of the global position below 80 degrees of latitude: from
+// anywhere that close, in any direction, the local decode lands on that position. (Nearer the
+// poles a surface zone of 90 degrees of longitude is only miles wide.)
+TEST(CPRLocal, AReferenceWithinAQuarterZoneGivesThePositionItself) {
+    std::mt19937 random(13);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int n = 0; n < 100000; ++n) {
+        const bool surface = n % 2 == 1;
+        const bool odd = n % 4 >= 2;
+        const double lat = -80 + 160 * unit(random);
+        const double lon = -180 + 360 * unit(random);
+        const auto e = cprenc::encode(lat, lon, odd, surface);
+        const cpr::Encoded report{int32_t(e.latitude), int32_t(e.longitude)};
+        GeoPosition position;
+        ASSERT_TRUE(cpr::decodeLocal(report, odd, surface, {lat, lon}, position));
+        // A point at that distance in a random direction (great circle, spherical earth).
+        const double reach = (surface ? 22.5 : 90.0) * unit(random) / (6371008.8 / 1852.0);
+        const double bearing = 2 * M_PI * unit(random);
+        const double p1 = position.latitude * M_PI / 180;
+        const double p2 = std::asin(std::sin(p1) * std::cos(reach) +
+                                    std::cos(p1) * std::sin(reach) * std::cos(bearing));
+        const double dl = std::atan2(std::sin(bearing) * std::sin(reach) * std::cos(p1),
+                                     std::cos(reach) - std::sin(p1) * std::sin(p2));
+        const GeoPosition ref{p2 * 180 / M_PI,
+                              std::remainder(position.longitude + dl * 180 / M_PI, 360.0)};
+        GeoPosition local;
+        ASSERT_TRUE(cpr::decodeLocal(report, odd, surface, ref, local));
+        ASSERT_NEAR(local.latitude, position.latitude, 1e-9)
+            << lat << "," << lon << " ref " << ref.latitude << "," << ref.longitude;
+        ASSERT_NEAR(std::remainder(local.longitude - position.longitude, 360.0), 0.0, 1e-9)
+            << lat << "," << lon << " ref " << ref.latitude << "," << ref.longitude;
+    }
+}
+
 TEST(CPRDistance, KnownDistances) {
     EXPECT_NEAR(cpr::distanceNM({0, 0}, {1, 0}), 60.04, 0.01);  // a degree of latitude
     EXPECT_NEAR(cpr::distanceNM({51.5, 5.5}, {51.5, 5.5}), 0.0, 1e-12);
