@@ -34,8 +34,15 @@ bool FrameClock::timeOfDay(const unsigned char* stamp, quint32* msOfDay) {
 }
 
 quint64 FrameClock::onNearestDate(quint32 msOfDay, quint64 receiveTimeMs) {
+    return onNearestDate(msOfDay, receiveTimeMs, midnightOf(receiveTimeMs));
+}
+
+std::int64_t FrameClock::midnightOf(quint64 receiveTimeMs) {
     const std::int64_t receive = std::int64_t(receiveTimeMs);
-    const std::int64_t midnight = receive - receive % std::int64_t(kDayMs);
+    return receive - receive % std::int64_t(kDayMs);
+}
+
+quint64 FrameClock::onNearestDate(quint32 msOfDay, quint64 receiveTimeMs, std::int64_t midnight) {
     std::int64_t best = midnight + msOfDay;
     for (const std::int64_t candidate :
          {best - std::int64_t(kDayMs), best + std::int64_t(kDayMs)}) {
@@ -59,7 +66,12 @@ quint64 FrameClock::frameTime(const unsigned char* stamp, quint64 receiveTimeMs)
 
     quint32 msOfDay = 0;
     const bool valid = timeOfDay(stamp, &msOfDay);
-    const quint64 time = valid ? onNearestDate(msOfDay, receiveTimeMs) : 0;
+    // The frames of one chunk share their receive time, and so its midnight.
+    if (receiveTimeMs != _midnightOfReceive) {
+        _midnightOfReceive = receiveTimeMs;
+        _midnight = midnightOf(receiveTimeMs);
+    }
+    const quint64 time = valid ? onNearestDate(msOfDay, receiveTimeMs, _midnight) : 0;
     const bool near = valid && distance(time, receiveTimeMs) <= kTolerance;
 
     switch (_judgement) {
