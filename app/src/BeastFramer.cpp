@@ -98,7 +98,8 @@ int BeastFramer::cutFrames(const unsigned char* bytes, int size, quint64 receive
         frame.timeStamp = _clock.frameTime(body, receiveTimeMs);
         frame.hasSignal = true;
         frame.signal = body[6];
-        frame.reply.resize(replyBytes);
+        if (frame.reply.size() != replyBytes)
+            frame.reply.resize(replyBytes);
         std::memcpy(frame.reply.data(), body + 7, size_t(replyBytes));
         frame.stamp = 0;
         for (int b = 0; b < 6; ++b)

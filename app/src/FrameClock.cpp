@@ -43,14 +43,17 @@ std::int64_t FrameClock::midnightOf(quint64 receiveTimeMs) {
 }
 
 quint64 FrameClock::onNearestDate(quint32 msOfDay, quint64 receiveTimeMs, std::int64_t midnight) {
-    std::int64_t best = midnight + msOfDay;
-    for (const std::int64_t candidate :
-         {best - std::int64_t(kDayMs), best + std::int64_t(kDayMs)}) {
-        if (candidate >= 0 &&
-            distance(quint64(candidate), receiveTimeMs) < distance(quint64(best), receiveTimeMs))
-            best = candidate;
-    }
-    return quint64(best);
+    // On the receive time's date the time lies less than a day from the receive time; the day
+    // before is nearer when it lies more than half a day after it (and the date exists), the
+    // day after when more than half a day before. At exactly half a day the date stays.
+    const std::int64_t day = std::int64_t(kDayMs);
+    const std::int64_t onDate = midnight + msOfDay;
+    const std::int64_t after = onDate - std::int64_t(receiveTimeMs);
+    if (2 * after > day && onDate - day >= 0)
+        return quint64(onDate - day);
+    if (-2 * after > day)
+        return quint64(onDate + day);
+    return quint64(onDate);
 }
 
 quint64 FrameClock::decideReceiveTime(quint64 receiveTimeMs) {
