@@ -1,0 +1,34 @@
+#ifndef MODES_SRC_BYTECOPY_H
+#define MODES_SRC_BYTECOPY_H
+
+// Copying reply bytes into the std::string members that keep them.
+//
+// Every reply of a kind has the same length, so the string already holds that many bytes after
+// the first one: the bytes are then written over in place, without the library's general
+// assignment (a call that checks for overlap and capacity on every reply).
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+
+namespace brannic {
+namespace modes {
+namespace bytecopy {
+
+// `to` becomes the `count` bytes at `from` (which must not lie inside `to`).
+inline void assign(std::string& to, const char* from, std::size_t count) {
+    if (to.size() != count)
+        to.resize(count);
+    if (count != 0)
+        std::memcpy(&to[0], from, count);
+}
+
+inline void assign(std::string& to, const unsigned char* from, std::size_t count) {
+    assign(to, reinterpret_cast<const char*>(from), count);
+}
+
+}  // namespace bytecopy
+}  // namespace modes
+}  // namespace brannic
+
+#endif  // MODES_SRC_BYTECOPY_H
