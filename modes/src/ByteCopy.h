@@ -3,9 +3,9 @@
 
 // Copying reply bytes into the std::string members that keep them.
 //
-// Every reply of a kind has the same length, so the string already holds that many bytes after
-// the first one: the bytes are then written over in place, without the library's general
-// assignment (a call that checks for overlap and capacity on every reply).
+// Every reply of a kind has the same length, so a string that is used again already holds that
+// many bytes: they are then written over in place, without the library's general assignment
+// (a call that checks for overlap and capacity on every reply).
 
 #include <cstddef>
 #include <cstring>
@@ -17,9 +17,9 @@ namespace bytecopy {
 
 // `to` becomes the `count` bytes at `from` (which must not lie inside `to`).
 inline void assign(std::string& to, const char* from, std::size_t count) {
-    if (to.size() != count)
-        to.resize(count);
-    if (count != 0)
+    if (to.size() != count || count == 0)
+        to.assign(from, count);
+    else
         std::memcpy(&to[0], from, count);
 }
 
