@@ -12,6 +12,31 @@ int nextMarker(const unsigned char* bytes, int from, int size) {
     return found != nullptr ? int(static_cast<const unsigned char*>(found) - bytes) : size;
 }
 
+// Copies one of the few lengths of a reply (2, 7, 14) or of a frame body (9, 14, 21) as a copy of
+// fixed size.
+void copyBytes(unsigned char* to, const unsigned char* from, int count) {
+    switch (count) {
+        case 2:
+            std::memcpy(to, from, 2);
+            break;
+        case 7:
+            std::memcpy(to, from, 7);
+            break;
+        case 14:  // a long reply, or the body of a short one
+            std::memcpy(to, from, 14);
+            break;
+        case 6 + 1 + 2:
+            std::memcpy(to, from, 6 + 1 + 2);
+            break;
+        case 6 + 1 + 14:
+            std::memcpy(to, from, 6 + 1 + 14);
+            break;
+        default:
+            std::memcpy(to, from, size_t(count));
+            break;
+    }
+}
+
 }  // namespace
 
 void BeastFramer::feed(const QByteArray& chunk, quint64 receiveTimeMs, const ModeSFrameSink& sink) {
@@ -64,7 +89,7 @@ int BeastFramer::cutFrames(const unsigned char* bytes, int size, quint64 receive
         bool cut = false;
         if (k + need <= size && std::memchr(bytes + k, kMarker, size_t(need)) == nullptr) {
             // No marker in the frame (the common case): one copy.
-            std::memcpy(body, bytes + k, size_t(need));
+            copyBytes(body, bytes + k, need);
             got = need;
             k += need;
         }
@@ -100,10 +125,10 @@ int BeastFramer::cutFrames(const unsigned char* bytes, int size, quint64 receive
         frame.signal = body[6];
         if (frame.reply.size() != replyBytes)
             frame.reply.resize(replyBytes);
-        std::memcpy(frame.reply.data(), body + 7, size_t(replyBytes));
-        frame.stamp = 0;
-        for (int b = 0; b < 6; ++b)
-            frame.stamp = (frame.stamp << 8) | body[b];
+        copyBytes(reinterpret_cast<unsigned char*>(frame.reply.data()), body + 7, replyBytes);
+        frame.stamp = (quint64(body[0]) << 40) | (quint64(body[1]) << 32) |
+                      (quint64(body[2]) << 24) | (quint64(body[3]) << 16) |
+                      (quint64(body[4]) << 8) | quint64(body[5]);
         frame.receiveTime = receiveTimeMs;
         sink(frame);
     }
