@@ -17,10 +17,12 @@ namespace bytecopy {
 
 // `to` becomes the `count` bytes at `from` (which must not lie inside `to`).
 inline void assign(std::string& to, const char* from, std::size_t count) {
-    if (to.size() != count || count == 0)
-        to.assign(from, count);
-    else
+    if (to.size() == count && count != 0)
         std::memcpy(&to[0], from, count);
+    else if (to.empty())
+        to.append(from, count);  // a new string: the library's shortest way in
+    else
+        to.assign(from, count);
 }
 
 inline void assign(std::string& to, const unsigned char* from, std::size_t count) {
