@@ -24,26 +24,38 @@ struct Shelf {
     unsigned count = 0;
 };
 
-// The blocks kept by one thread, handed back to the allocator when the thread ends. A message
-// deleted after that (by an object destroyed at exit) goes straight back as well.
-thread_local bool tShelvesGone = false;
+// The library is linked when the program starts, so its per-thread variables can live in the
+// static thread storage: reached without a call.
+#if defined(__GNUC__)
+#define MODES_THREAD_LOCAL thread_local __attribute__((tls_model("initial-exec")))
+#else
+#define MODES_THREAD_LOCAL thread_local
+#endif
 
-struct Shelves {
-    Shelf bySize[kClasses];
+// The blocks kept by one thread (plain data, reached without a guard), handed back to the
+// allocator when the thread ends. A message deleted after that (by an object destroyed at
+// exit) goes straight back as well.
+MODES_THREAD_LOCAL Shelf tShelves[kClasses];
+MODES_THREAD_LOCAL bool tShelvesGone = false;
+MODES_THREAD_LOCAL bool tReturnArranged = false;
 
-    ~Shelves() {
-        for (Shelf& shelf : bySize) {
+// Its destructor, registered when the thread first keeps a block, empties the shelves.
+struct ShelvesReturn {
+    void arrange() { tReturnArranged = true; }
+    ~ShelvesReturn() {
+        for (Shelf& shelf : tShelves) {
             while (shelf.first != nullptr) {
                 FreeBlock* block = shelf.first;
                 shelf.first = block->next;
                 ::operator delete(block);
             }
+            shelf.count = 0;
         }
         tShelvesGone = true;
     }
 };
 
-thread_local Shelves tShelves;
+thread_local ShelvesReturn tShelvesReturn;
 
 // The size class of a message of `size` bytes (above 0); kClasses and beyond are not kept.
 std::size_t sizeClass(std::size_t size) {
@@ -56,7 +68,7 @@ void* ModeSMessage::operator new(std::size_t size) {
     const std::size_t kind = sizeClass(size);
     if (kind >= kClasses || tShelvesGone)
         return ::operator new(size);
-    Shelf& shelf = tShelves.bySize[kind];
+    Shelf& shelf = tShelves[kind];
     if (FreeBlock* block = shelf.first) {
         shelf.first = block->next;
         --shelf.count;
@@ -70,8 +82,10 @@ void ModeSMessage::operator delete(void* memory, std::size_t size) noexcept {
         return;
     const std::size_t kind = sizeClass(size);
     if (kind < kClasses && !tShelvesGone) {
-        Shelf& shelf = tShelves.bySize[kind];
+        Shelf& shelf = tShelves[kind];
         if (shelf.count < kKept) {
+            if (!tReturnArranged)
+                tShelvesReturn.arrange();
             shelf.first = new (memory) FreeBlock{shelf.first};
             ++shelf.count;
             return;
