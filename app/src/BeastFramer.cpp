@@ -14,7 +14,7 @@ int nextMarker(const unsigned char* bytes, int from, int size) {
 
 // Copies one of the few lengths of a reply (2, 7, 14) or of a frame body (9, 14, 21) as a copy of
 // fixed size.
-void copyBytes(unsigned char* to, const unsigned char* from, int count) {
+inline void copyBytes(unsigned char* to, const unsigned char* from, int count) {
     switch (count) {
         case 2:
             std::memcpy(to, from, 2);
