@@ -15,10 +15,10 @@ namespace brannic {
 namespace modes {
 namespace bytecopy {
 
-// `to` becomes the `count` bytes at `from` (which must not lie inside `to`).
+// `to` becomes the `count` bytes at `from`, which may be its own.
 inline void assign(std::string& to, const char* from, std::size_t count) {
     if (to.size() == count && count != 0)
-        std::memcpy(&to[0], from, count);
+        std::memmove(&to[0], from, count);
     else if (to.empty())
         to.append(from, count);  // a new string: the library's shortest way in
     else
