@@ -17,12 +17,14 @@ namespace bytecopy {
 
 // `to` becomes the `count` bytes at `from`, which may be its own.
 inline void assign(std::string& to, const char* from, std::size_t count) {
-    if (to.size() == count && count != 0)
-        std::memmove(&to[0], from, count);
-    else if (to.empty())
+    if (to.size() == count && count != 0) {
+        if (from != to.data())
+            std::memcpy(&to[0], from, count);
+    } else if (to.empty()) {
         to.append(from, count);  // a new string: the library's shortest way in
-    else
+    } else {
         to.assign(from, count);
+    }
 }
 
 inline void assign(std::string& to, const unsigned char* from, std::size_t count) {
