@@ -31,7 +31,19 @@ public:
     static constexpr int kMaxFrameBytes = 2 + 2 * (6 + 1 + 14);
 
     // Reply length of a frame type, 0 for a type that is not read.
-    static int replyLength(char type);
+    static constexpr int replyLength(char type) {
+        switch (type) {
+            case '1':
+                return 2;
+            case '2':
+                return 7;
+            case '3':
+            case '4':
+                return 14;
+            default:
+                return 0;
+        }
+    }
 
     void setLogSink(InputLogSink sink) { _clock.setLogSink(std::move(sink)); }
     void setPlaybackMode(bool on) { _clock.setPlaybackMode(on); }
@@ -50,6 +62,11 @@ public:
                              const QByteArray& reply);
 
 private:
+    // Delivers the complete frames of bytes[0, size) and returns how many bytes they used up
+    // (everything before the first unfinished frame).
+    int cutFrames(const unsigned char* bytes, int size, quint64 receiveTimeMs,
+                  const ModeSFrameSink& sink);
+
     QByteArray _buffer;
     FrameClock _clock;
 };

@@ -34,16 +34,26 @@ bool FrameClock::timeOfDay(const unsigned char* stamp, quint32* msOfDay) {
 }
 
 quint64 FrameClock::onNearestDate(quint32 msOfDay, quint64 receiveTimeMs) {
+    return onNearestDate(msOfDay, receiveTimeMs, midnightOf(receiveTimeMs));
+}
+
+std::int64_t FrameClock::midnightOf(quint64 receiveTimeMs) {
     const std::int64_t receive = std::int64_t(receiveTimeMs);
-    const std::int64_t midnight = receive - receive % std::int64_t(kDayMs);
-    std::int64_t best = midnight + msOfDay;
-    for (const std::int64_t candidate :
-         {best - std::int64_t(kDayMs), best + std::int64_t(kDayMs)}) {
-        if (candidate >= 0 &&
-            distance(quint64(candidate), receiveTimeMs) < distance(quint64(best), receiveTimeMs))
-            best = candidate;
-    }
-    return quint64(best);
+    return receive - receive % std::int64_t(kDayMs);
+}
+
+quint64 FrameClock::onNearestDate(quint32 msOfDay, quint64 receiveTimeMs, std::int64_t midnight) {
+    // On the receive time's date the time lies less than a day from the receive time; the day
+    // before is nearer when it lies more than half a day after it (and the date exists), the
+    // day after when more than half a day before. At exactly half a day the date stays.
+    const std::int64_t day = std::int64_t(kDayMs);
+    const std::int64_t onDate = midnight + msOfDay;
+    const std::int64_t after = onDate - std::int64_t(receiveTimeMs);
+    if (2 * after > day && onDate - day >= 0)
+        return quint64(onDate - day);
+    if (-2 * after > day)
+        return quint64(onDate + day);
+    return quint64(onDate);
 }
 
 quint64 FrameClock::decideReceiveTime(quint64 receiveTimeMs) {
@@ -59,7 +69,12 @@ quint64 FrameClock::frameTime(const unsigned char* stamp, quint64 receiveTimeMs)
 
     quint32 msOfDay = 0;
     const bool valid = timeOfDay(stamp, &msOfDay);
-    const quint64 time = valid ? onNearestDate(msOfDay, receiveTimeMs) : 0;
+    // The frames of one chunk share their receive time, and so its midnight.
+    if (receiveTimeMs != _midnightOfReceive) {
+        _midnightOfReceive = receiveTimeMs;
+        _midnight = midnightOf(receiveTimeMs);
+    }
+    const quint64 time = valid ? onNearestDate(msOfDay, receiveTimeMs, _midnight) : 0;
     const bool near = valid && distance(time, receiveTimeMs) <= kTolerance;
 
     switch (_judgement) {

@@ -1,6 +1,8 @@
 #ifndef VELTMAR_FRAMECLOCK_H
 #define VELTMAR_FRAMECLOCK_H
 
+#include <cstdint>
+
 #include <QtGlobal>
 
 #include "ModeSFrame.h"
@@ -68,6 +70,9 @@ public:
     static quint64 onNearestDate(quint32 msOfDay, quint64 receiveTimeMs);
 
 private:
+    // The UTC midnight starting the receive time's date.
+    static std::int64_t midnightOf(quint64 receiveTimeMs);
+    static quint64 onNearestDate(quint32 msOfDay, quint64 receiveTimeMs, std::int64_t midnight);
     quint64 decideReceiveTime(quint64 receiveTimeMs);
 
     InputLogSink _log;
@@ -75,6 +80,8 @@ private:
     Judgement _judgement = Judgement::Undecided;
     quint64 _firstStamp = 0;    // the provisional time of day's first frame: its time
     quint64 _firstReceive = 0;  // and its receive time
+    quint64 _midnightOfReceive = 0;  // the last receive time seen, and its midnight
+    std::int64_t _midnight = 0;
 };
 
 #endif  // VELTMAR_FRAMECLOCK_H

@@ -57,6 +57,12 @@ TEST(FrameClockTest, DateNearestToTheReceiveTime) {
         {200, kMidnight - 300, kMidnight + 200},
         // Twelve hours either way stay on the receive date.
         {0 + 1, kMidnight + 43200000, kMidnight + 1},
+        // Exactly twelve hours either way: the receive date too.
+        {0, kMidnight + 43200000, kMidnight},
+        {43200000, kMidnight, kMidnight + 43200000},
+        // Just over twelve hours: the neighbouring date.
+        {43200001, kMidnight, kMidnight - 43199999},
+        {0, kMidnight + 43200001, kMidnight + 86400000},
         // Near the epoch there is no day before.
         {86399000, 500, 86399000},
     };

@@ -205,10 +205,15 @@ ADSBMessage* ADSBDecoder::decodeForTracking(MOPSVersion version, const std::stri
     if (!_scratch)
         _scratch.reset(new Scratch);
     std::unique_ptr<ADSBMessage>& message = _scratch->messages[kind];
-    if (message)
+    if (message) {
+        // The byte string outlives the renewal: decode() writes the new bytes over the old
+        // ones in place (it always stores them first).
+        std::string bytes = std::move(message->_data);
         kClasses[kind].renew(*message);
-    else
+        message->_data = std::move(bytes);
+    } else {
         message.reset(kClasses[kind].create());
+    }
     message->_listFields = false;
     if (!message->decode(me))
         return nullptr;

@@ -5,6 +5,7 @@
 
 #include <modes/Log.h>
 
+#include "ByteCopy.h"
 #include "Clock.h"
 
 namespace brannic {
@@ -63,7 +64,7 @@ std::string ADSBMessage::description() const {
 bool ADSBMessage::decode(const std::string& me) {
     if (me.size() < 7)
         return false;
-    _data.assign(me, 0, 7);
+    bytecopy::assign(_data, me.data(), 7);
     _typeCode = static_cast<uint8_t>(static_cast<unsigned char>(_data[0]) >> 3);
     if (typeByCode(_typeCode) != _type) {
         Log::log(Log::CRITICAL, "ADSBMessage", "Type code mismatch.");

@@ -1,7 +1,8 @@
 #include <modes/ADSBTarget.h>
 
 #include <algorithm>
-#include <iterator>
+#include <array>
+#include <cstddef>
 
 #include <modes/ADSBTargetReport.h>
 #include <modes/Log.h>
@@ -73,6 +74,27 @@ const QualityRule kRulesV2[] = {
     {15, o, o, o, 3, 4, 5, 0, 0},  {16, o, Y, o, 2, 3, 4, 0, 0},   {16, o, o, o, 2, 2, 3, 0, 0},
     {17, o, o, o, 1, 1, 1, 0, 0},
 };
+
+// Where the rules of each type code lie in a version's table: from its first rule to past its
+// last, an empty span for a code without rules. A look-up reads only that span.
+struct RuleSpan {
+    uint8_t begin = 0;
+    uint8_t end = 0;
+};
+using RuleSpans = std::array<RuleSpan, 32>;  // by five-bit type code
+
+template <std::size_t N>
+RuleSpans spansOf(const QualityRule (&rules)[N]) {
+    static_assert(N < 256, "rule indices are bytes");
+    RuleSpans spans{};
+    for (std::size_t i = 0; i < N; ++i) {
+        RuleSpan& span = spans[rules[i].typeCode];
+        if (span.begin == span.end)
+            span.begin = static_cast<uint8_t>(i);
+        span.end = static_cast<uint8_t>(i + 1);
+    }
+    return spans;
+}
 
 // A supplement "received" is one whose last update is set; its value then decides SET/CLEAR.
 bool meets(Supp required, const TimedValue<bool>& supplement) {
@@ -254,27 +276,31 @@ void ADSBTarget::countRefusedPosition(uint64_t time) {
 }
 
 void ADSBTarget::updateQualityIndicators(uint8_t typeCode, uint64_t time) {
-    const QualityRule* first = nullptr;
-    const QualityRule* last = nullptr;
+    static const RuleSpans spansV0 = spansOf(kRulesV0);
+    static const RuleSpans spansV1 = spansOf(kRulesV1);
+    static const RuleSpans spansV2 = spansOf(kRulesV2);
+    const QualityRule* rules = nullptr;
+    const RuleSpans* spans = nullptr;
     switch (mopsVersion()) {
         case MOPS_V0:
-            first = std::begin(kRulesV0);
-            last = std::end(kRulesV0);
+            rules = kRulesV0;
+            spans = &spansV0;
             break;
         case MOPS_V1:
-            first = std::begin(kRulesV1);
-            last = std::end(kRulesV1);
+            rules = kRulesV1;
+            spans = &spansV1;
             break;
         case MOPS_V2:
-            first = std::begin(kRulesV2);
-            last = std::end(kRulesV2);
+            rules = kRulesV2;
+            spans = &spansV2;
             break;
         default:
             resetQualityIndicators();
             return;
     }
     QualityRule values{typeCode, o, o, o, 0, 0, 0, 0, 0};
-    for (const QualityRule* rule = first; rule != last; ++rule) {
+    const RuleSpan span = typeCode < spans->size() ? (*spans)[typeCode] : RuleSpan{};
+    for (const QualityRule* rule = rules + span.begin; rule != rules + span.end; ++rule) {
         if (rule->typeCode == typeCode && meets(rule->a, _nicSupplementA) &&
             meets(rule->b, _nicSupplementB) && meets(rule->c, _nicSupplementC)) {
             values = *rule;

@@ -62,6 +62,9 @@ void Log::log(Level level, const std::string& source, const std::string& message
 }
 
 void Log::log(Level level, const std::string& source, const char* format, ...) {
+    // A line below the shown level is dropped before its text is built.
+    if (level < _showLevel)
+        return;
     va_list args;
     va_start(args, format);
     const int written = std::vsnprintf(_buffer, sizeof(_buffer), format, args);

@@ -131,6 +131,11 @@ void ModeSDecoder::setErrorRepair(ErrorRepair repair) {
 ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const std::string& data) {
     if (data.empty())
         return nullptr;
+    return decodeBytes(type, bits::bytes(data), data.size());
+}
+
+ModeSMessage* ModeSDecoder::decodeBytes(ModeSMessage::ModeSMsgType type, const unsigned char* data,
+                                        uint64_t count) {
     if (type != ModeSMessage::DOWNLINK) {
         static const std::string uplink = "Unsupported UF message detected.";
         Log::log(Log::DEBUG, source(), uplink);
@@ -149,9 +154,9 @@ ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const std::s
     // A new message is stamped with the library clock in whole seconds: that reading is the
     // decoder's "now" as well, which spares a second reading of the clock on every reply.
     const int64_t now = static_cast<int64_t>(message->timeStamp() / 1000);
-    if (!message->decode(data)) {
+    if (!message->decode(data, count)) {
         if (format.grading == Grading::SQUITTER)
-            return repair(message, data, now);
+            return repair(message, message->data(), now);
         delete message;
         return nullptr;
     }
@@ -173,14 +178,17 @@ ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const unsign
                                    uint64_t count) {
     if (data == nullptr || count == 0)
         return nullptr;
-    return decode(type, std::string(reinterpret_cast<const char*>(data), count));
+    return decodeBytes(type, data, count);
 }
 
 ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const unsigned char* data,
                                    uint64_t count, uint64_t timeStamp) {
-    if (data == nullptr || count == 0)
-        return nullptr;
-    return decode(type, std::string(reinterpret_cast<const char*>(data), count), timeStamp);
+    ModeSMessage* message = decode(type, data, count);
+    if (message != nullptr && timeStamp > 0) {
+        message->setTimeSource(ModeSMessage::EXTERNAL);
+        message->setTimeStamp(timeStamp);
+    }
+    return message;
 }
 
 bool ModeSDecoder::addressConfirmed(const int64_t* time, int64_t now) const {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "Bits.h"
+#include "ByteCopy.h"
 #include "Clock.h"
 #include "Parity.h"
 
@@ -30,7 +31,7 @@ std::string ModeSMessage::description() const {
 
 bool ModeSMessage::decode(const std::string& data) {
     if (&data != &_data)
-        _data = data;
+        bytecopy::assign(_data, data.data(), data.size());
     if (_data.size() < size()) {
         _valid = false;
         return false;
@@ -41,8 +42,10 @@ bool ModeSMessage::decode(const std::string& data) {
 }
 
 bool ModeSMessage::decode(const unsigned char* data, uint64_t count) {
-    return decode(data != nullptr ? std::string(reinterpret_cast<const char*>(data), count)
-                                  : std::string());
+    if (data == nullptr)
+        count = 0;
+    bytecopy::assign(_data, data, static_cast<std::size_t>(count));
+    return decode(_data);
 }
 
 std::string ModeSMessage::dataHexString() const {

@@ -47,16 +47,6 @@ std::string ModeSMessageField::description() const {
     return name() + ":" + fullName();
 }
 
-bool ModeSMessageField::decode(const std::string& data, uint8_t pos) {
-    const unsigned end = unsigned{bits()} + pos;
-    const std::size_t needed = end / 8 + (end % 8 != 0 ? 1 : 0);
-    if (data.size() < needed)
-        return false;
-    _pos = pos;
-    _valid = decodeImpl(data, pos);
-    return _valid;
-}
-
 bool ModeSMessageField::decode(const unsigned char* data, uint64_t count, uint8_t pos) {
     return decode(
         data != nullptr ? std::string(reinterpret_cast<const char*>(data), count) : std::string(),

@@ -1,7 +1,6 @@
 #include <modes/ModeSMessageFieldME.h>
 
-#include <algorithm>
-
+#include "ByteCopy.h"
 #include "Text.h"
 
 namespace brannic {
@@ -11,8 +10,7 @@ bool ModeSMessageFieldME::decodeImpl(const std::string& data, uint8_t pos) {
     if (pos != 32)
         return false;
     // Bits 32 to 87 are whole bytes 4 to 10; copied in place (a moved-from field is resized).
-    _data.resize(7);
-    std::copy_n(data.begin() + 4, 7, _data.begin());
+    bytecopy::assign(_data, data.data() + 4, 7);
     return true;
 }
 

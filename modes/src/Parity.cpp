@@ -31,6 +31,17 @@ constexpr ByteTable makeByteTable() {
 
 constexpr ByteTable kByteTable = makeByteTable();
 
+constexpr unsigned kShortBits = 56;
+
+// The parity of the first `Bytes` bytes of a reply whose first byte faces table row `firstRow`.
+template <unsigned Bytes>
+uint32_t dataBytes(const unsigned char* data, unsigned firstRow) {
+    uint32_t crc = 0;
+    for (unsigned k = 0; k < Bytes; ++k)
+        crc ^= kByteTable[firstRow + k][data[k]];
+    return crc;
+}
+
 // What flipping bit i of a `bits`-bit reply does to its parity.
 uint32_t contribution(unsigned bits, unsigned i) {
     const unsigned entry = tableStart(bits) + i;
@@ -112,6 +123,12 @@ const RepairTables* tablesFor(unsigned bits) {
 uint32_t compute(const unsigned char* data, std::size_t size, unsigned bits) {
     const unsigned start = tableStart(bits);
     uint32_t crc = 0;
+    // Whole replies, the case of every received one: a fixed number of look-ups, over the data
+    // bytes only (the rows of the parity field hold zeros).
+    if (bits == kLongBits && size >= kLongBytes)
+        return dataBytes<kLongBytes - 3>(data, 0);
+    if (bits == kShortBits && size >= kShortBits / 8)
+        return dataBytes<kShortBits / 8 - 3>(data, tableStart(kShortBits) / 8);
     if (bits % 8 == 0 && start + bits <= kLongBits) {
         const unsigned firstByte = start / 8;
         for (unsigned k = 0; k < bits / 8 && k < size; ++k)

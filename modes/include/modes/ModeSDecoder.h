@@ -59,6 +59,10 @@ public:
                          uint64_t timeStamp);
 
 private:
+    // What every decode() comes to: `count` (above 0) reply bytes at `data`.
+    ModeSMessage* decodeBytes(ModeSMessage::ModeSMsgType type, const unsigned char* data,
+                              uint64_t count);
+
     struct InterrogatorEntry {
         int64_t time = 0;  // seconds since the epoch of the last refresh
         uint32_t count = 0;

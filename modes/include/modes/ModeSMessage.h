@@ -1,6 +1,7 @@
 #ifndef MODES_MODESMESSAGE_H
 #define MODES_MODESMESSAGE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,6 +28,11 @@ public:
     ModeSMessage(const ModeSMessage&) = default;
     ModeSMessage& operator=(const ModeSMessage&) = default;
     virtual ~ModeSMessage();
+
+    // A message is made and dropped for every reply: the memory of dropped messages is kept
+    // for the next ones of the same thread (MessageMemory.cpp).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* memory, std::size_t size) noexcept;
 
     // Reply length in bits of this downlink format: 56 or 112.
     virtual uint8_t bits() const = 0;

@@ -1,6 +1,7 @@
 #ifndef MODES_MODESMESSAGEFIELD_H
 #define MODES_MODESMESSAGEFIELD_H
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -17,7 +18,8 @@ namespace modes {
 // it; any other position is refused.
 //
 // Fields are members of the message classes and are never deleted through this base class,
-// which therefore has no virtual destructor.
+// which therefore has no virtual destructor. The field classes are final: a message calls the
+// width and decoding of its fields directly.
 class MODES_EXPORT ModeSMessageField {
 public:
     enum Designator : int32_t {
@@ -47,7 +49,15 @@ public:
     // the field gives false and leaves the field untouched; otherwise the position is stored and
     // valid() becomes the result of the field's own decoding (false for a position the field
     // never stands at, or a value the field refuses).
-    bool decode(const std::string& data, uint8_t pos);
+    bool decode(const std::string& data, uint8_t pos) {
+        const unsigned end = unsigned{bits()} + pos;
+        const std::size_t needed = end / 8 + (end % 8 != 0 ? 1 : 0);
+        if (data.size() < needed)
+            return false;
+        _pos = pos;
+        _valid = decodeImpl(data, pos);
+        return _valid;
+    }
     bool decode(const unsigned char* data, uint64_t count, uint8_t pos);
 
     Designator designator() const { return _designator; }

@@ -8,7 +8,7 @@ namespace modes {
 
 // AA, address announced: the 24-bit aircraft address sent in clear in all-call replies and
 // extended squitters (DF11, DF17, DF18, DF19), bits 8 to 31.
-class MODES_EXPORT ModeSMessageFieldAA : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldAA final : public ModeSMessageField {
 public:
     ModeSMessageFieldAA() : ModeSMessageField(AA) {}
 

@@ -16,7 +16,7 @@ namespace modes {
 // is refused: decoding returns false and the field stays invalid, so that no made-up altitude
 // can reach a track. The M bit is recorded but the altitude is computed the same way whatever
 // its value.
-class MODES_EXPORT ModeSMessageFieldAC : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldAC final : public ModeSMessageField {
 public:
     // The M bit: 0 for feet, 1 for metres.
     enum ALtitudeUnit : int32_t { FEET = 0, METERS = 1 };

@@ -8,7 +8,7 @@ namespace modes {
 
 // AF, application field: 3 bits of DF19 (bits 5 to 7) telling military squitters
 // (codes 1 to 7) from the extended squitter of non-transponder devices (code 0).
-class MODES_EXPORT ModeSMessageFieldAF : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldAF final : public ModeSMessageField {
 public:
     ModeSMessageFieldAF() : ModeSMessageField(AF) {}
 

@@ -10,7 +10,7 @@ namespace modes {
 // short reply, 88 to 111 of a long one). The transponder sends its parity overlaid (xor) with
 // its own address, so the receiver recovers the address as AP xor the parity it computes over
 // the rest of the reply. Nothing checks the result: a damaged reply yields another address.
-class MODES_EXPORT ModeSMessageFieldAP : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldAP final : public ModeSMessageField {
 public:
     ModeSMessageFieldAP() : ModeSMessageField(AP) {}
 

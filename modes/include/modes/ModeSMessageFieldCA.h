@@ -7,7 +7,7 @@ namespace brannic {
 namespace modes {
 
 // CA, capability: the transponder's capability, 3 bits (bits 5 to 7) of DF11 and DF17.
-class MODES_EXPORT ModeSMessageFieldCA : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldCA final : public ModeSMessageField {
 public:
     ModeSMessageFieldCA() : ModeSMessageField(CA) {}
 

@@ -8,7 +8,7 @@ namespace modes {
 
 // CF, control field: 3 bits (bits 5 to 7) of DF18 saying what kind of non-transponder
 // device sends the squitter and how its address is to be read.
-class MODES_EXPORT ModeSMessageFieldCF : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldCF final : public ModeSMessageField {
 public:
     ModeSMessageFieldCF() : ModeSMessageField(CF) {}
 

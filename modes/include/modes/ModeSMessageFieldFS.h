@@ -8,7 +8,7 @@ namespace modes {
 
 // FS, flight status: 3 bits (bits 5 to 7) of DF4, DF5, DF20 and DF21 combining the airborne or
 // on-ground state with the alert (Mode A code changed) and SPI (ident) conditions.
-class MODES_EXPORT ModeSMessageFieldFS : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldFS final : public ModeSMessageField {
 public:
     enum FlightStatus : int32_t {
         AIRBORNE = 0,

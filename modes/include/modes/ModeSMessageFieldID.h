@@ -8,7 +8,7 @@ namespace modes {
 
 // ID, identity: the Mode A code (squawk) of DF5 and DF21, bits 19 to 31 in the order
 // C1 A1 C2 A2 C4 A4 X B1 D1 B2 D2 B4 D4 (ICAO Annex 10 Vol. IV 3.1.2.6.7.1).
-class MODES_EXPORT ModeSMessageFieldID : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldID final : public ModeSMessageField {
 public:
     ModeSMessageFieldID() : ModeSMessageField(ID) {}
 

@@ -8,7 +8,7 @@ namespace modes {
 
 // MB, Comm-B message: the 56 bits (bits 32 to 87) of DF20 and DF21 carrying the
 // contents of a transponder register (BDS) asked for by the interrogator.
-class MODES_EXPORT ModeSMessageFieldMB : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldMB final : public ModeSMessageField {
 public:
     ModeSMessageFieldMB() : ModeSMessageField(MB) {}
     ModeSMessageFieldMB(const ModeSMessageFieldMB&) = default;

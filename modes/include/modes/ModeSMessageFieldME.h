@@ -8,7 +8,7 @@ namespace modes {
 
 // ME, extended squitter message: the 56 bits (bits 32 to 87) of DF17, DF18 and DF19
 // carrying an ADS-B message, its type code in the first five bits.
-class MODES_EXPORT ModeSMessageFieldME : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldME final : public ModeSMessageField {
 public:
     ModeSMessageFieldME() : ModeSMessageField(ME) {}
     ModeSMessageFieldME(const ModeSMessageFieldME&) = default;

@@ -8,7 +8,7 @@ namespace modes {
 
 // MV, ACAS message: the 56 bits (bits 32 to 87) of DF16 carrying air-to-air
 // coordination data.
-class MODES_EXPORT ModeSMessageFieldMV : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldMV final : public ModeSMessageField {
 public:
     ModeSMessageFieldMV() : ModeSMessageField(MV) {}
     ModeSMessageFieldMV(const ModeSMessageFieldMV&) = default;

@@ -11,7 +11,7 @@ namespace modes {
 // the interrogation being answered: the 4-bit interrogator identifier (II) or the 6-bit
 // surveillance identifier (SI) in the low seven bits, with a 3-bit code label above them
 // (0 for II, 1 to 4 for SI). Squitters carry II = 0, so their PI is the bare parity.
-class MODES_EXPORT ModeSMessageFieldPI : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldPI final : public ModeSMessageField {
 public:
     ModeSMessageFieldPI() : ModeSMessageField(PI) {}
 

@@ -8,7 +8,7 @@ namespace modes {
 
 // VS, vertical status: bit 5 of the ACAS replies DF0 and DF16, set when the aircraft is on the
 // ground.
-class MODES_EXPORT ModeSMessageFieldVS : public ModeSMessageField {
+class MODES_EXPORT ModeSMessageFieldVS final : public ModeSMessageField {
 public:
     enum VerticalStatus : int32_t { AIRBORNE = 0, ON_GROUND = 1 };
 
