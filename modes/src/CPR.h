@@ -141,7 +141,7 @@ inline int quickWithin(const GeoPosition& a, const GeoPosition& b, double limit)
     const double cosine = kCosineCeiling[step < kCosineSteps ? step : kCosineSteps - 1];
     const double halfLat = dlat * (kRadians / 2);
     const double halfLon = dlon * (kRadians / 2) * cosine;
-    const double sine = y - y * y * y / 6.0;
+    const double sine = y - y * y * y * (1.0 / 6.0);
     return (halfLat * halfLat + halfLon * halfLon) * (1 + 1e-9) <= sine * sine ? 1 : -1;
 }
 

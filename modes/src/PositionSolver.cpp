@@ -20,6 +20,35 @@ inline bool within(const GeoPosition& a, const GeoPosition& b, double limit) {
 
 }  // namespace
 
+inline bool PositionSolver::ownReference(const Track& track, uint64_t time) {
+    return track.positionValid && gap(time, track.positionTime) <= kReferenceAgeMs;
+}
+
+// Between two surface positions the aircraft taxied; otherwise it may have flown. A second
+// more than the time between the two positions allows for the rounding of the time stamps.
+inline PositionSolver::SpeedAllowance PositionSolver::speedAllowance(const Track& track, bool surface,
+                                                              uint64_t time) const {
+    SpeedAllowance allowance;
+    allowance.limit = surface && track.positionOnSurface ? _settings.surfaceSpeedLimit
+                                                         : _settings.airborneSpeedLimit;
+    if (allowance.limit > 0 && track.positionValid) {
+        allowance.hours = (gap(time, track.positionTime) + 1000) * (1 / 3600000.0);
+        allowance.distance = allowance.limit * allowance.hours;
+    }
+    return allowance;
+}
+
+inline bool PositionSolver::checkRange(Outcome& outcome) const {
+    if (_settings.maximumRange > 0 && _settings.receiverPositionSet &&
+        !within(_settings.receiverPosition, outcome.position, _settings.maximumRange)) {
+        outcome.refusal = Refusal::RANGE;
+        outcome.measure = cpr::distanceNM(_settings.receiverPosition, outcome.position);
+        outcome.limit = _settings.maximumRange;
+        return false;
+    }
+    return true;
+}
+
 bool PositionSolver::active(const ADSBTrackerSettings& settings) {
     return settings.localDecoding || settings.airborneSpeedLimit > 0 ||
            settings.surfaceSpeedLimit > 0 ||
@@ -30,9 +59,9 @@ bool PositionSolver::active(const ADSBTrackerSettings& settings) {
 // maximum range keeps every target within half a zone of it, for surface reports always
 // (a surface report heard beyond 45 NM is beyond the radio horizon of any ground receiver but
 // a mountain-top one).
-bool PositionSolver::reference(const Track& track, uint64_t time, bool surface,
+bool PositionSolver::reference(const Track& track, bool own, bool surface,
                                GeoPosition& ref) const {
-    if (ownReference(track, time)) {
+    if (own) {
         ref = track.position;
         return true;
     }
@@ -50,9 +79,10 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
                                               bool currentOdd, bool surface) const {
     Outcome outcome;
 
+    const bool own = ownReference(track, current.time);
     GeoPosition ref;
     const bool haveReference =
-        _settings.localDecoding && reference(track, current.time, surface, ref);
+        _settings.localDecoding && reference(track, own, surface, ref);
 
     // Global decode of the pair, the newer report giving the position (odd on a tie). A
     // surface pair needs some reference to choose among its four quadrants; any will do, the
@@ -78,7 +108,7 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
     // reference: within a quarter zone of it (the speed check says how close), the local
     // decode lands on the global position, well within range of its reference. Only the range
     // from the receiver is left to check. Not near the poles, where longitude zones converge.
-    if (global && haveReference && ownReference(track, current.time) &&
+    if (global && haveReference && own &&
         std::fabs(globalPosition.latitude) < kQuarterZoneLatitude) {
         const uint64_t time = std::max(track.even.time, track.odd.time);
         const SpeedAllowance allowance = speedAllowance(track, surface, time);
@@ -130,35 +160,6 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
     }
     check(track, surface, outcome);
     return outcome;
-}
-
-bool PositionSolver::ownReference(const Track& track, uint64_t time) {
-    return track.positionValid && gap(time, track.positionTime) <= kReferenceAgeMs;
-}
-
-// Between two surface positions the aircraft taxied; otherwise it may have flown. A second
-// more than the time between the two positions allows for the rounding of the time stamps.
-PositionSolver::SpeedAllowance PositionSolver::speedAllowance(const Track& track, bool surface,
-                                                              uint64_t time) const {
-    SpeedAllowance allowance;
-    allowance.limit = surface && track.positionOnSurface ? _settings.surfaceSpeedLimit
-                                                         : _settings.airborneSpeedLimit;
-    if (allowance.limit > 0 && track.positionValid) {
-        allowance.hours = (gap(time, track.positionTime) + 1000) * (1 / 3600000.0);
-        allowance.distance = allowance.limit * allowance.hours;
-    }
-    return allowance;
-}
-
-bool PositionSolver::checkRange(Outcome& outcome) const {
-    if (_settings.maximumRange > 0 && _settings.receiverPositionSet &&
-        !within(_settings.receiverPosition, outcome.position, _settings.maximumRange)) {
-        outcome.refusal = Refusal::RANGE;
-        outcome.measure = cpr::distanceNM(_settings.receiverPosition, outcome.position);
-        outcome.limit = _settings.maximumRange;
-        return false;
-    }
-    return true;
 }
 
 void PositionSolver::check(const Track& track, bool surface, Outcome& outcome) const {

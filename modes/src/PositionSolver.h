@@ -87,8 +87,8 @@ private:
 
     // Whether the target's own position is recent enough to serve as the local reference.
     static bool ownReference(const Track& track, uint64_t time);
-    // The local reference for a report at `time`, if any.
-    bool reference(const Track& track, uint64_t time, bool surface, GeoPosition& ref) const;
+    // The local reference, if any; `own` when the target's own position can serve.
+    bool reference(const Track& track, bool own, bool surface, GeoPosition& ref) const;
     SpeedAllowance speedAllowance(const Track& track, bool surface, uint64_t time) const;
     // The range from the receiver, then the speed from the last position.
     bool checkRange(Outcome& outcome) const;
