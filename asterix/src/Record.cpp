@@ -245,8 +245,8 @@ void decodeBlock(ast_datablock_t* block, const uint8_t* data, uint64_t available
 
 // The profiles smart decode tries after the cached one, in this order.
 const ast_uap_t* const SMART_CANDIDATES[] = {
-    &AST_UAP_STANDARD,     &AST_UAP_CAT001_PLOT, &AST_UAP_CAT021_VER023, &AST_UAP_CAT021_VER026,
-    &AST_UAP_CAT021_VER21, &AST_UAP_CAT021_VER24, &AST_UAP_RAYTHEON,     &AST_UAP_THALES};
+    &AST_UAP_STANDARD,     &AST_UAP_CAT001_PLOT,  &AST_UAP_CAT021_VER023, &AST_UAP_CAT021_VER026,
+    &AST_UAP_CAT021_VER21, &AST_UAP_CAT021_VER24, &AST_UAP_RAYTHEON,      &AST_UAP_THALES};
 
 // The UAP of the last successful guess, so that a stream of one kind decodes at once.
 ast_uap_t g_smartCache = NO_UAP;
@@ -444,8 +444,7 @@ ast_datarecord_t ast_datarecord_encode(uint8_t* buffer, uint64_t capacity,
                 return record;
     } else {
         for (uint32_t frn = 1; frn <= n; ++frn) {
-            const ast_dataitem_value_t* value =
-                values.find(uap.get_dataitem(spec->category, frn));
+            const ast_dataitem_value_t* value = values.find(uap.get_dataitem(spec->category, frn));
             if (value && !encodeItem(value))
                 return record;
         }

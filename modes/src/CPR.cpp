@@ -41,7 +41,6 @@ double longitudeDifference(double a, double b) {
     return foldLongitude(a - b);
 }
 
-
 }  // namespace
 
 namespace detail {
@@ -216,8 +215,7 @@ bool withinNM(const GeoPosition& a, const GeoPosition& b, double limit) {
     return quick >= 0 ? quick == 1 : distanceNM(a, b) <= limit;
 }
 
-bool sameZones(const GeoPosition& position, const GeoPosition& reference, bool odd,
-               bool surface) {
+bool sameZones(const GeoPosition& position, const GeoPosition& reference, bool odd, bool surface) {
     return detail::sameZones(position, reference, odd, surface);
 }
 

@@ -12,6 +12,7 @@
 // a zone of the true position: about 180 NM airborne, 45 NM on the surface.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include <modes/GeoPosition.h>
@@ -122,19 +123,17 @@ inline int nlBelowPoles(double absoluteLatitude) {
 // hav grows with d over half a circle, and for y = limit / 2R up to a quarter turn, hav(limit)
 // = sin^2(y) >= (y - y^3 / 6)^2: the upper bound within that lower bound places b within.
 inline int quickWithin(const GeoPosition& a, const GeoPosition& b, double limit) {
-    const double dlat = a.latitude > b.latitude ? a.latitude - b.latitude : b.latitude - a.latitude;
+    const double dlat = std::fabs(a.latitude - b.latitude);
     if (dlat * kNMPerDegree > limit)
         return 0;
     // Longitudes within +-180 degrees: the shorter way round is at most 180 degrees.
-    double dlon = a.longitude > b.longitude ? a.longitude - b.longitude : b.longitude - a.longitude;
+    double dlon = std::fabs(a.longitude - b.longitude);
     if (dlon > 180.0)
         dlon = 360.0 - dlon;
     const double y = limit * (0.5 / kEarthRadiusNM);
     if (!(y > 0.0 && y < 1.5))
         return -1;
-    const double la = a.latitude < 0 ? -a.latitude : a.latitude;
-    const double lb = b.latitude < 0 ? -b.latitude : b.latitude;
-    const double nearer = la < lb ? la : lb;
+    const double nearer = std::fmin(std::fabs(a.latitude), std::fabs(b.latitude));
     if (!(nearer <= 90.0 && dlon <= 360.0))  // no latitude, or not a number at all
         return -1;
     const int step = static_cast<int>(nearer * kCosineStepsPerDegree);
@@ -152,20 +151,17 @@ inline bool sameZones(const GeoPosition& position, const GeoPosition& reference,
     // Half the latitude zone of each format and kind, less that margin.
     constexpr double kHalfZone[2][2] = {{180.0 / 60 - kClear, 180.0 / 59 - kClear},
                                         {45.0 / 60 - kClear, 45.0 / 59 - kClear}};
-    const double a = position.latitude < 0 ? -position.latitude : position.latitude;
+    const double a = std::fabs(position.latitude);
     if (!(a < 90.0 - kClear) || a < kClear)
         return false;
     const int i = odd ? 1 : 0;
-    const double dlat = reference.latitude - position.latitude;
-    if (!(dlat < kHalfZone[surface][i] && -dlat < kHalfZone[surface][i]))
+    if (!(std::fabs(reference.latitude - position.latitude) < kHalfZone[surface][i]))
         return false;
     // NL must not change within the margin either.
     const int zones = nlBelowPoles(a);
     if (nlBelowPoles(a - kClear) != zones || nlBelowPoles(a + kClear) != zones)
         return false;
-    double dlon = reference.longitude > position.longitude
-                      ? reference.longitude - position.longitude
-                      : position.longitude - reference.longitude;
+    double dlon = std::fabs(reference.longitude - position.longitude);
     if (!(dlon <= 360.0))
         return false;
     if (dlon > 180.0)

@@ -26,8 +26,9 @@ inline bool PositionSolver::ownReference(const Track& track, uint64_t time) {
 
 // Between two surface positions the aircraft taxied; otherwise it may have flown. A second
 // more than the time between the two positions allows for the rounding of the time stamps.
-inline PositionSolver::SpeedAllowance PositionSolver::speedAllowance(const Track& track, bool surface,
-                                                              uint64_t time) const {
+inline PositionSolver::SpeedAllowance PositionSolver::speedAllowance(const Track& track,
+                                                                     bool surface,
+                                                                     uint64_t time) const {
     SpeedAllowance allowance;
     allowance.limit = surface && track.positionOnSurface ? _settings.surfaceSpeedLimit
                                                          : _settings.airborneSpeedLimit;
@@ -59,16 +60,15 @@ bool PositionSolver::active(const ADSBTrackerSettings& settings) {
 // maximum range keeps every target within half a zone of it, for surface reports always
 // (a surface report heard beyond 45 NM is beyond the radio horizon of any ground receiver but
 // a mountain-top one).
-bool PositionSolver::reference(const Track& track, bool own, bool surface,
-                               GeoPosition& ref) const {
+bool PositionSolver::reference(const Track& track, bool own, bool surface, GeoPosition& ref) const {
     if (own) {
         ref = track.position;
         return true;
     }
     if (!_settings.receiverPositionSet)
         return false;
-    if (!surface && !(_settings.maximumRange > 0 &&
-                      _settings.maximumRange <= kAirborneReferenceRangeNM)) {
+    if (!surface &&
+        !(_settings.maximumRange > 0 && _settings.maximumRange <= kAirborneReferenceRangeNM)) {
         return false;
     }
     ref = _settings.receiverPosition;
@@ -81,8 +81,7 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
 
     const bool own = ownReference(track, current.time);
     GeoPosition ref;
-    const bool haveReference =
-        _settings.localDecoding && reference(track, own, surface, ref);
+    const bool haveReference = _settings.localDecoding && reference(track, own, surface, ref);
 
     // Global decode of the pair, the newer report giving the position (odd on a tie). A
     // surface pair needs some reference to choose among its four quadrants; any will do, the
@@ -113,7 +112,8 @@ PositionSolver::Outcome PositionSolver::solve(const Track& track, const Report& 
         const uint64_t time = std::max(track.even.time, track.odd.time);
         const SpeedAllowance allowance = speedAllowance(track, surface, time);
         if (allowance.distance > 0 &&
-            allowance.distance <= (surface ? kSurfaceReferenceRangeNM : kAirborneReferenceRangeNM) / 2 &&
+            allowance.distance <=
+                (surface ? kSurfaceReferenceRangeNM : kAirborneReferenceRangeNM) / 2 &&
             cpr::detail::quickWithin(track.position, globalPosition, allowance.distance) == 1) {
             outcome.decoded = true;
             outcome.position = globalPosition;

@@ -320,8 +320,9 @@ TEST(CPRLocal, SameZonesAgreesWithTheLocalDecode) {
         GeoPosition position;
         ASSERT_TRUE(cpr::decodeLocal(report, odd, surface, {lat, lon}, position));
         const double reach = (surface ? 1.5 : 6.0) * unit(random);
+        const double stretch = 1 / std::max(0.05, std::cos(lat * M_PI / 180));
         GeoPosition ref{std::max(-90.0, std::min(90.0, lat + reach * (unit(random) - 0.5) * 2)),
-                        lon + reach * (unit(random) - 0.5) * 2 / std::max(0.05, std::cos(lat * M_PI / 180))};
+                        lon + reach * (unit(random) - 0.5) * 2 * stretch};
         ref.longitude = std::remainder(ref.longitude, 360.0);
         if (!cpr::sameZones(position, ref, odd, surface))
             continue;
