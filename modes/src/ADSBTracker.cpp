@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 
 #include <modes/ADSBAirbornePositionMessageV0.h>
@@ -669,31 +670,23 @@ std::vector<ADSBTarget> ADSBTracker::allTargets() const {
 }
 
 std::vector<ADSBTarget> ADSBTracker::allTargetsSince(unsigned long long since) const {
-    // Counted first: a target is a large copy, and growing the vector would copy each again.
-    std::size_t changed = 0;
-    for (const auto& entry : _targets)
-        changed += entry.second.lastUpdate() > since;
-    std::vector<ADSBTarget> result;
-    result.reserve(changed);
-    for (const auto& entry : _targets) {
-        if (entry.second.lastUpdate() > since)
-            result.push_back(entry.second);
-    }
-    return result;
+    return allTargetsSince(since, std::numeric_limits<unsigned long long>::max());
 }
 
 std::vector<ADSBTarget> ADSBTracker::allTargetsSince(unsigned long long since,
                                                      unsigned long long until) const {
-    std::size_t changed = 0;
-    for (const auto& entry : _targets) {
-        const unsigned long long t = entry.second.lastUpdate();
-        changed += t > since && t <= until;
-    }
+    const auto changed = [since, until](const ADSBTarget& target) {
+        const unsigned long long t = target.lastUpdate();
+        return t > since && t <= until;
+    };
+    // Counted first: a target is a large copy, and growing the vector would copy each again.
+    std::size_t count = 0;
+    for (const auto& entry : _targets)
+        count += changed(entry.second);
     std::vector<ADSBTarget> result;
-    result.reserve(changed);
+    result.reserve(count);
     for (const auto& entry : _targets) {
-        const unsigned long long t = entry.second.lastUpdate();
-        if (t > since && t <= until)
+        if (changed(entry.second))
             result.push_back(entry.second);
     }
     return result;
