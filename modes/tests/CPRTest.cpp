@@ -300,6 +300,31 @@ TEST(CPRLocal, ReferenceMoreThanHalfAZoneAwayGivesTheWrongZone) {
     EXPECT_NEAR(p.latitude, 58.0, 1e-3);
 }
 
+// A report of a random place between -maxLatitude and maxLatitude of each format and kind in
+// turn (n counts the draws), with the position a local decode against the true place gives.
+struct RandomReport {
+    bool surface;
+    bool odd;
+    double lat;
+    double lon;
+    cpr::Encoded report;
+    GeoPosition position;
+    bool decoded;
+};
+
+RandomReport randomReport(int n, double maxLatitude, std::mt19937& random) {
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    RandomReport r;
+    r.surface = n % 2 == 1;
+    r.odd = n % 4 >= 2;
+    r.lat = -maxLatitude + 2 * maxLatitude * unit(random);
+    r.lon = -180 + 360 * unit(random);
+    const auto e = cprenc::encode(r.lat, r.lon, r.odd, r.surface);
+    r.report = {int32_t(e.latitude), int32_t(e.longitude)};
+    r.decoded = cpr::decodeLocal(r.report, r.odd, r.surface, {r.lat, r.lon}, r.position);
+    return r;
+}
+
 // The shortcut of the agreement rule: wherever it says a local decode lands on the global
 // position, the local decode does (to rounding), over random reports and references from
 // close by to beyond a zone away, both formats, airborne and surface; and it says so for most
@@ -310,15 +335,9 @@ TEST(CPRLocal, SameZonesAgreesWithTheLocalDecode) {
     int said = 0;
     int near = 0;
     for (int n = 0; n < 100000; ++n) {
-        const bool surface = n % 2 == 1;
-        const bool odd = n % 4 >= 2;
-        const double lat = -89.5 + 179 * unit(random);
-        const double lon = -180 + 360 * unit(random);
-        const auto e = cprenc::encode(lat, lon, odd, surface);
-        const cpr::Encoded report{int32_t(e.latitude), int32_t(e.longitude)};
-        // The position as a decode against the true place gives it.
-        GeoPosition position;
-        ASSERT_TRUE(cpr::decodeLocal(report, odd, surface, {lat, lon}, position));
+        const auto [surface, odd, lat, lon, report, position, decoded] =
+            randomReport(n, 89.5, random);
+        ASSERT_TRUE(decoded);
         const double reach = (surface ? 1.5 : 6.0) * unit(random);
         const double stretch = 1 / std::max(0.05, std::cos(lat * M_PI / 180));
         GeoPosition ref{std::max(-90.0, std::min(90.0, lat + reach * (unit(random) - 0.5) * 2)),
@@ -347,14 +366,9 @@ TEST(CPRLocal, AReferenceWithinAQuarterZoneGivesThePositionItself) {
     std::mt19937 random(13);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     for (int n = 0; n < 100000; ++n) {
-        const bool surface = n % 2 == 1;
-        const bool odd = n % 4 >= 2;
-        const double lat = -80 + 160 * unit(random);
-        const double lon = -180 + 360 * unit(random);
-        const auto e = cprenc::encode(lat, lon, odd, surface);
-        const cpr::Encoded report{int32_t(e.latitude), int32_t(e.longitude)};
-        GeoPosition position;
-        ASSERT_TRUE(cpr::decodeLocal(report, odd, surface, {lat, lon}, position));
+        const auto [surface, odd, lat, lon, report, position, decoded] =
+            randomReport(n, 80, random);
+        ASSERT_TRUE(decoded);
         // A point at that distance in a random direction (great circle, spherical earth).
         const double reach = (surface ? 22.5 : 90.0) * unit(random) / (6371008.8 / 1852.0);
         const double bearing = 2 * M_PI * unit(random);
