@@ -5,12 +5,8 @@
 #include <limits>
 #include <memory>
 
-#include <modes/ADSBAirbornePositionMessageV0.h>
-#include <modes/ADSBAirbornePositionMessageV1.h>
 #include <modes/ADSBAirbornePositionMessageV2.h>
 #include <modes/ADSBAirborneVelocityMessageV0.h>
-#include <modes/ADSBAirborneVelocityMessageV1.h>
-#include <modes/ADSBAirborneVelocityMessageV2.h>
 #include <modes/ADSBAircraftOperationalStatusMessage.h>
 #include <modes/ADSBIdentityMessage.h>
 #include <modes/ADSBSurfacePositionMessage.h>
@@ -25,6 +21,7 @@
 #include <modes/DF5Message.h>
 #include <modes/Log.h>
 
+#include "Bits.h"
 #include "PositionSolver.h"
 
 namespace brannic {
@@ -127,9 +124,9 @@ std::map<unsigned int, ADSBTarget>::iterator ADSBTracker::eraseTarget(
 
 bool ADSBTracker::setSettings(const ADSBTrackerSettings& settings) {
     const GeoPosition& receiver = settings.receiverPosition;
-    const bool receiverOk = !settings.receiverPositionSet ||
-                            (std::fabs(receiver.latitude) <= 90.0 &&
-                             std::fabs(receiver.longitude) <= 180.0);
+    const bool receiverOk =
+        !settings.receiverPositionSet ||
+        (std::fabs(receiver.latitude) <= 90.0 && std::fabs(receiver.longitude) <= 180.0);
     // Comparisons with NaN are false, so a limit that is not a number fails too.
     const bool limitsOk = settings.airborneSpeedLimit >= 0 && settings.surfaceSpeedLimit >= 0 &&
                           settings.maximumRange >= 0;
@@ -353,40 +350,45 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
     target->setLastUpdate(time);
     target->setSignalAmplitude(msg->signalAmplitude(), time);
 
-    // The decoder's own message object, valid until its next decode.
-    ADSBMessage* adsb =
-        _decoder.decodeForTracking(target->mopsVersion(), msg->constFieldME().data());
-    if (adsb == nullptr)
-        return target;
-    adsb->setTimeStamp(time);
-    adsb->setSignalAmplitude(msg->signalAmplitude());
-
-    switch (adsb->type()) {
-        case ACID:
-            procADSBIdentificationMsg(target, static_cast<const ADSBIdentityMessage*>(adsb));
-            break;
-        case POS_AIR:
-            procADSBAirbornePositionMsg(
-                target, static_cast<const ADSBAirbornePositionMessage*>(adsb));
-            break;
-        case AIR_VEL:
-            procADSBAirborneVelocityMsg(
-                target, static_cast<const ADSBAirborneVelocityMessage*>(adsb));
-            break;
-        case OP_STATUS:
-            procADSBAircraftOperationalStatusMsg(
-                target, static_cast<const ADSBAircraftOperationalStatusMessage*>(adsb));
-            break;
-        case POS_GND:
-            // Surface positions need a reference to decode: they move a target only with
-            // local decoding on.
-            if (_settings.localDecoding) {
-                procADSBSurfacePositionMsg(
-                    target, static_cast<const ADSBSurfacePositionMessage*>(adsb));
-            }
-            break;
-        default:  // test, aircraft status, target state: statistics only
-            break;
+    // Airborne positions and velocities, most of all squitters, are decoded straight into
+    // their values; the other types through the decoder's reusable message objects. Both
+    // decode with the class the target's transmitter version calls for.
+    const std::string& meBytes = msg->constFieldME().data();
+    const unsigned char* me = bits::bytes(meBytes);
+    const bool complete = meBytes.size() >= 7;
+    const uint8_t typeCode = complete ? static_cast<uint8_t>(me[0] >> 3) : 0;
+    ADSBMessageType type = complete ? ADSBMessage::typeByCode(typeCode) : RESERVED;
+    const MOPSVersion version = target->mopsVersion();
+    if ((type == POS_AIR || type == AIR_VEL) && version >= MOPS_V0 && version <= MOPS_V2) {
+        if (!procADSBAirborneMsg(target, me, type, typeCode, time))
+            return target;
+    } else {
+        // The decoder's own message object, valid until its next decode.
+        ADSBMessage* adsb = _decoder.decodeForTracking(version, meBytes);
+        if (adsb == nullptr)
+            return target;
+        adsb->setTimeStamp(time);
+        adsb->setSignalAmplitude(msg->signalAmplitude());
+        type = adsb->type();
+        switch (type) {
+            case ACID:
+                procADSBIdentificationMsg(target, static_cast<const ADSBIdentityMessage*>(adsb));
+                break;
+            case OP_STATUS:
+                procADSBAircraftOperationalStatusMsg(
+                    target, static_cast<const ADSBAircraftOperationalStatusMessage*>(adsb));
+                break;
+            case POS_GND:
+                // Surface positions need a reference to decode: they move a target only with
+                // local decoding on.
+                if (_settings.localDecoding) {
+                    procADSBSurfacePositionMsg(
+                        target, static_cast<const ADSBSurfacePositionMessage*>(adsb));
+                }
+                break;
+            default:  // test, aircraft status, target state: statistics only
+                break;
+        }
     }
 
     // MOPS version bookkeeping, before this reply is counted. An aircraft that has sent
@@ -406,8 +408,25 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
     }
 
     target->increaseStatistic(DF_17, time);
-    target->increaseStatistic(adsb->type(), adsb->timeStamp());
+    target->increaseStatistic(type, time);
     return target;
+}
+
+bool ADSBTracker::procADSBAirborneMsg(ADSBTarget* target, const unsigned char* me,
+                                      ADSBMessageType type, uint8_t typeCode,
+                                      unsigned long long time) {
+    if (type == POS_AIR) {
+        ADSBAirbornePositionMessage::Values position;
+        if (!ADSBAirbornePositionMessage::decodeValues(me, typeCode, position))
+            return false;
+        procADSBAirbornePositionMsg(target, me, typeCode, position, time);
+    } else {
+        ADSBAirborneVelocityMessage::Values velocity;
+        if (!ADSBAirborneVelocityMessage::decodeValues(me, velocity))
+            return false;
+        procADSBAirborneVelocityMsg(target, me, velocity, time);
+    }
+    return true;
 }
 
 void ADSBTracker::procADSBIdentificationMsg(ADSBTarget* target, const ADSBIdentityMessage* msg) {
@@ -439,99 +458,89 @@ void ADSBTracker::procADSBAircraftOperationalStatusMsg(
     target->setNICSupplementA(msg->nicSupplementA(), time);
 }
 
-void ADSBTracker::procADSBAirborneVelocityMsg(ADSBTarget* target,
-                                              const ADSBAirborneVelocityMessage* msg) {
-    const unsigned long long time = msg->timeStamp();
+void ADSBTracker::procADSBAirborneVelocityMsg(ADSBTarget* target, const unsigned char* me,
+                                              const ADSBAirborneVelocityMessage::Values& velocity,
+                                              unsigned long long time) {
     // A component or a rate of 0 means "no information": it leaves the target's value as it
     // is rather than making a speed of 0 kt, a track of 0 degrees or a level flight valid.
-    if (msg->velocityType() == ADSBAirborneVelocityMessage::GROUND_SPEED ||
-        msg->velocityType() == ADSBAirborneVelocityMessage::GROUND_SPEED_SUPER_SONIC) {
-        if (msg->groundSpeedValid())
-            target->setGroundSpeed(msg->groundSpeed(), time);
-        if (msg->headingValid())
-            target->setHeading(msg->heading(), time);
+    if (velocity.velocityType == ADSBAirborneVelocityMessage::GROUND_SPEED ||
+        velocity.velocityType == ADSBAirborneVelocityMessage::GROUND_SPEED_SUPER_SONIC) {
+        if (velocity.groundSpeedValid)
+            target->setGroundSpeed(velocity.groundSpeed, time);
+        if (velocity.headingValid())
+            target->setHeading(velocity.heading, time);
     }
-    if (msg->verticalRateSource() == BARO && msg->verticalRateValid())
-        target->setVerticalRateBaro(msg->verticalRate(), time);
-    // The decoder chose the message class by the target's version, which no handler of a
-    // velocity message changes: the class is known without a run-time type check.
+    if (velocity.verticalRateSource == BARO && velocity.verticalRateValid)
+        target->setVerticalRateBaro(velocity.verticalRate, time);
     switch (target->mopsVersion()) {
         case MOPS_V0:
-            procADSBAirborneVelocityMsgV0(target,
-                                          static_cast<const ADSBAirborneVelocityMessageV0*>(msg));
+            procADSBAirborneVelocityMsgV0(target, me, time);
             break;
         case MOPS_V1:
-            procADSBAirborneVelocityMsgV1(target,
-                                          static_cast<const ADSBAirborneVelocityMessageV1*>(msg));
+            procADSBAirborneVelocityMsgV1(target, me, time);
             break;
         default:
-            procADSBAirborneVelocityMsgV2(target,
-                                          static_cast<const ADSBAirborneVelocityMessageV2*>(msg));
+            procADSBAirborneVelocityMsgV2(target, me, time);
             break;
     }
 }
 
-void ADSBTracker::procADSBAirborneVelocityMsgV0(ADSBTarget* target,
-                                                const ADSBAirborneVelocityMessageV0* msg) {
+void ADSBTracker::procADSBAirborneVelocityMsgV0(ADSBTarget* target, const unsigned char* me,
+                                                unsigned long long time) {
     // NUCr only exists in DO-260; later versions report NACv in the operational status.
-    if (target->mopsVersion() == MOPS_V0)
-        target->setNUCr(msg->nucr(), msg->timeStamp());
+    target->setNUCr(ADSBAirborneVelocityMessageV0::decodeNUCr(me), time);
 }
 
-void ADSBTracker::procADSBAirborneVelocityMsgV1(ADSBTarget*, const ADSBAirborneVelocityMessageV1*) {
-}
+void ADSBTracker::procADSBAirborneVelocityMsgV1(ADSBTarget*, const unsigned char*,
+                                                unsigned long long) {}
 
-void ADSBTracker::procADSBAirborneVelocityMsgV2(ADSBTarget*, const ADSBAirborneVelocityMessageV2*) {
-}
+void ADSBTracker::procADSBAirborneVelocityMsgV2(ADSBTarget*, const unsigned char*,
+                                                unsigned long long) {}
 
-void ADSBTracker::procADSBAirbornePositionMsg(ADSBTarget* target,
-                                              const ADSBAirbornePositionMessage* msg) {
-    const unsigned long long time = msg->timeStamp();
+void ADSBTracker::procADSBAirbornePositionMsg(ADSBTarget* target, const unsigned char* me,
+                                              uint8_t typeCode,
+                                              const ADSBAirbornePositionMessage::Values& position,
+                                              unsigned long long time) {
     target->setGroundStatus(ADSBTarget::AIRBORNE, time);
     // Type codes 20 to 22 carry the GNSS height above the ellipsoid, not a pressure altitude:
     // it must never pass for a flight level.
-    if (msg->altitudeSource() == GNSS)
-        target->setAltitudeGeo(msg->altitude(), time);
+    if (position.altitudeSource == GNSS)
+        target->setAltitudeGeo(position.altitude, time);
     else
-        updateTargetAltituteBaro(target, msg->altitude(), time);
+        updateTargetAltituteBaro(target, position.altitude, time);
 
-    const bool odd = msg->cprFormat() == ODD;
+    const bool odd = position.cprFormat == ODD;
     if (odd) {
-        target->setCPROdd(msg->cprLatitude(), msg->cprLongitude(), time);
+        target->setCPROdd(position.cprLatitude, position.cprLongitude, time);
     } else {
-        target->setCPREven(msg->cprLatitude(), msg->cprLongitude(), time);
+        target->setCPREven(position.cprLatitude, position.cprLongitude, time);
     }
     if (_positionChecks) {
         updatePosition(target, false, odd, time);
     } else {
         const unsigned long long oddTime = target->cprOddTime();
         const unsigned long long evenTime = target->cprEvenTime();
-        const unsigned long long gap =
-            oddTime > evenTime ? oddTime - evenTime : evenTime - oddTime;
+        const unsigned long long gap = oddTime > evenTime ? oddTime - evenTime : evenTime - oddTime;
         if (gap <= kCPRPairWindowMs)
             target->decodeCPRPosition();
     }
 
-    // As for velocities, the message class follows the target's version.
     switch (target->mopsVersion()) {
         case MOPS_V0:
-            procADSBAirbornePositionMsgV0(target,
-                                          static_cast<const ADSBAirbornePositionMessageV0*>(msg));
+            procADSBAirbornePositionMsgV0(target, me, time);
             break;
         case MOPS_V1:
-            procADSBAirbornePositionMsgV1(target,
-                                          static_cast<const ADSBAirbornePositionMessageV1*>(msg));
+            procADSBAirbornePositionMsgV1(target, me, time);
             break;
         default:
-            procADSBAirbornePositionMsgV2(target,
-                                          static_cast<const ADSBAirbornePositionMessageV2*>(msg));
+            procADSBAirbornePositionMsgV2(target, me, time);
             break;
     }
-    target->updateQualityIndicators(msg->typeCode(), time);
+    target->updateQualityIndicators(typeCode, time);
 }
 
-void ADSBTracker::procADSBAirbornePositionMsgV0(ADSBTarget*, const ADSBAirbornePositionMessageV0*) {
-}
+void ADSBTracker::procADSBAirbornePositionMsgV0(ADSBTarget*, const unsigned char*,
+                                                unsigned long long) {}
 
 // An aircraft on the ground: its movement field gives the ground speed (codes 1 to 124; 0 is
 // "no information"), the ground track comes with its own status bit, and the position decodes
@@ -582,8 +591,8 @@ void ADSBTracker::updatePosition(ADSBTarget* target, bool surface, bool odd,
             break;
         case PositionSolver::Refusal::DISAGREEMENT:
             Log::log(Log::DEBUG, kSource,
-                     "Position of %.2X refused: global and local decoding %.3f NM apart.",
-                     address, outcome.measure);
+                     "Position of %.2X refused: global and local decoding %.3f NM apart.", address,
+                     outcome.measure);
             break;
         case PositionSolver::Refusal::RANGE:
             Log::log(Log::DEBUG, kSource,
@@ -599,12 +608,12 @@ void ADSBTracker::updatePosition(ADSBTarget* target, bool surface, bool odd,
     target->countRefusedPosition(time);
 }
 
-void ADSBTracker::procADSBAirbornePositionMsgV1(ADSBTarget*, const ADSBAirbornePositionMessageV1*) {
-}
+void ADSBTracker::procADSBAirbornePositionMsgV1(ADSBTarget*, const unsigned char*,
+                                                unsigned long long) {}
 
-void ADSBTracker::procADSBAirbornePositionMsgV2(ADSBTarget* target,
-                                                const ADSBAirbornePositionMessageV2* msg) {
-    target->setNICSupplementB(msg->nicSupplementB(), msg->timeStamp());
+void ADSBTracker::procADSBAirbornePositionMsgV2(ADSBTarget* target, const unsigned char* me,
+                                                unsigned long long time) {
+    target->setNICSupplementB(ADSBAirbornePositionMessageV2::decodeNICSupplementB(me), time);
 }
 
 ADSBMessage* ADSBTracker::decodeADSBMsg(unsigned int icaoAddress, const std::string& me) const {

@@ -181,6 +181,25 @@ TEST(ADSBAirborneVelocity, RefusedSubtypesAreLogged) {
     EXPECT_EQ(airspeed.description(), "TC=AIR_VEL, ST=AS_SS, VR=0");
 }
 
+// An airspeed subtype is refused after its subtype: the message keeps the type and lists it.
+TEST(ADSBAirborneVelocity, RefusedAirspeedListsItsSubtypeOnly) {
+    ADSBAirborneVelocityMessageV0 message;
+    LogCapture log;
+    EXPECT_FALSE(message.decode(velocityMe(3, 1, 101, 0, 1, 0, 1, 11)));
+    EXPECT_EQ(message.velocityType(), ADSBAirborneVelocityMessage::AIR_SPEED);
+    EXPECT_FALSE(message.groundSpeedValid());
+    EXPECT_FALSE(message.verticalRateValid());
+    std::vector<std::string> texts;
+    for (const auto& f : message.fields())
+        texts.push_back(f.name() + "@" + std::to_string(f.pos()) + "=" + f.description());
+    EXPECT_EQ(texts, (std::vector<std::string>{"TYPE@0=AIR_VEL", "TYPE_CODE@0=19",
+                                               "SUB_TYPE@5=AIR_SPEED"}));
+    // An unknown subtype lists nothing of its own.
+    ADSBAirborneVelocityMessageV2 unknown;
+    EXPECT_FALSE(unknown.decode(velocityMe(6, 0, 101, 0, 1)));
+    EXPECT_EQ(unknown.fields().size(), 2u);
+}
+
 TEST(ADSBAirborneVelocity, VersionZeroReportsNucr) {
     const std::string data = me(19, {{5, 7, 1}, {10, 12, 5}, {14, 23, 101}, {25, 34, 1}});
     ADSBDecoder decoder;

@@ -149,6 +149,46 @@ TEST(ADSBAirbornePosition, FieldListsOfTheVersions) {
     EXPECT_TRUE(v2.nicSupplementB());
 }
 
+// The tracker decodes positions by type code alone, without a message object: only the
+// airborne position codes decode, and a message whose altitude is refused keeps what it
+// decoded before the altitude, fields included.
+TEST(ADSBAirbornePosition, ValuesDecodeOnlyForPositionCodesAndStopAtARefusedAltitude) {
+    const std::string altitude = me(0, {{8, 19, 0xC38}});  // Q set: 38,000 ft
+    const auto* bytes = reinterpret_cast<const unsigned char*>(altitude.data());
+    for (unsigned tc = 0; tc < 32; ++tc) {
+        SCOPED_TRACE("type code " + std::to_string(tc));
+        ADSBAirbornePositionMessage::Values values;
+        const bool position = (tc >= 9 && tc <= 18) || (tc >= 20 && tc <= 22);
+        EXPECT_EQ(
+            ADSBAirbornePositionMessage::decodeValues(bytes, static_cast<uint8_t>(tc), values),
+            position);
+        EXPECT_EQ(values.altitude, position ? 38000 : 0);
+        EXPECT_EQ(values.altitudeSource, tc >= 20 && position ? GNSS : BARO);
+    }
+
+    struct Row {
+        unsigned tc;
+        const char* source;
+    };
+    for (const Row& row : {Row{11, "BARO"}, Row{21, "GNSS"}}) {
+        SCOPED_TRACE(row.source);
+        ADSBAirbornePositionMessageV2 message;
+        // Q clear and an all-zero Gillham code: altitude not available.
+        EXPECT_FALSE(message.decode(me(row.tc, {{7, 7, 1}, {21, 21, 1}, {22, 38, 5}})));
+        EXPECT_EQ(message.altitudeSource(), row.tc <= 18 ? BARO : GNSS);
+        EXPECT_EQ(message.altResolution(), RES_100FT);
+        EXPECT_EQ(message.cprFormat(), ODD);  // as constructed: never reached
+        EXPECT_EQ(message.cprLatitude(), 0);
+        EXPECT_FALSE(message.nicSupplementB());
+        auto texts = fieldTexts(message);
+        std::sort(texts.begin(), texts.end());
+        EXPECT_EQ(texts,
+                  (std::vector<std::string>{
+                      std::string("ALT_RES@15/1=100FT"), std::string("ALT_SRC@0/5=") + row.source,
+                      "TYPE@0/5=POS_AIR", "TYPE_CODE@0/5=" + std::to_string(row.tc)}));
+    }
+}
+
 TEST(ADSBSurfacePosition, GroundSpeedOfEachMovementBand) {
     struct Row {
         unsigned code;

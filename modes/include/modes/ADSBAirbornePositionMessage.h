@@ -23,28 +23,44 @@ namespace modes {
 // the decode, so that no made-up altitude reaches the tracker.
 class MODES_EXPORT ADSBAirbornePositionMessage : public ADSBMessage {
 public:
+    // What the message carries. The tracker decodes these straight from the ME field, without
+    // a message object.
+    struct Values {
+        AltitudeSource altitudeSource = BARO;
+        AltitudeResolution altResolution = RES_25FT;
+        int32_t altitude = 0;
+        bool timeApplicability = false;
+        CPRFormat cprFormat = ODD;
+        int32_t cprLatitude = 0;
+        int32_t cprLongitude = 0;
+    };
+
+    // Whether a type code is one of an airborne position (9-18 and 20-22).
+    static constexpr bool carriesPosition(uint8_t typeCode) {
+        return typeCode >= 9 && typeCode != 19 && typeCode <= 22;
+    }
+    // Decodes the 7 bytes of an ME field of type code `typeCode` into `values`, in the order
+    // of the field: false for another type code (nothing changes) or for an altitude that is
+    // not available or not a legal Gillham code (the altitude source and resolution are then
+    // already stored).
+    static bool decodeValues(const unsigned char* me, uint8_t typeCode, Values& values);
+
     std::string description() const override;
 
-    int32_t altitude() const { return _altitude; }
-    AltitudeSource altitudeSource() const { return _altitudeSource; }
-    AltitudeResolution altResolution() const { return _altResolution; }
-    bool timeApplicability() const { return _timeApplicability; }
-    CPRFormat cprFormat() const { return _cprFormat; }
-    int32_t cprLatitude() const { return _cprLatitude; }
-    int32_t cprLongitude() const { return _cprLongitude; }
+    int32_t altitude() const { return _values.altitude; }
+    AltitudeSource altitudeSource() const { return _values.altitudeSource; }
+    AltitudeResolution altResolution() const { return _values.altResolution; }
+    bool timeApplicability() const { return _values.timeApplicability; }
+    CPRFormat cprFormat() const { return _values.cprFormat; }
+    int32_t cprLatitude() const { return _values.cprLatitude; }
+    int32_t cprLongitude() const { return _values.cprLongitude; }
 
 protected:
     ADSBAirbornePositionMessage();
     bool decodeImpl() override;
 
 private:
-    AltitudeSource _altitudeSource = BARO;
-    AltitudeResolution _altResolution = RES_25FT;
-    int32_t _altitude = 0;
-    bool _timeApplicability = false;
-    CPRFormat _cprFormat = ODD;
-    int32_t _cprLatitude = 0;
-    int32_t _cprLongitude = 0;
+    Values _values;
 };
 
 }  // namespace modes

@@ -13,6 +13,8 @@ public:
     ADSBAirbornePositionMessageV2() = default;
 
     bool nicSupplementB() const { return _nicSupplementB; }
+    // The NIC supplement-B bit (ME bit 7) of an ME field's 7 bytes.
+    static bool decodeNICSupplementB(const unsigned char* me);
 
 protected:
     bool decodeImpl() override;

@@ -24,20 +24,39 @@ public:
         AIR_SPEED_SUPER_SONIC = 4
     };
 
+    // What the message carries. The tracker decodes these straight from the ME field, without
+    // a message object.
+    struct Values {
+        AirborneVelocityType velocityType = GROUND_SPEED;
+        double groundSpeed = 0;
+        double heading = 0;
+        AltitudeSource verticalRateSource = BARO;
+        int32_t verticalRate = 0;
+        bool groundSpeedValid = false;
+        bool verticalRateValid = false;
+
+        bool headingValid() const { return groundSpeedValid && groundSpeed > 0; }
+    };
+
+    // Decodes the 7 bytes of an airborne velocity ME field into `values`, in the order of the
+    // field. An unknown subtype (logged) gives false with nothing changed; an airspeed subtype
+    // (logged) gives false with only the velocity type stored.
+    static bool decodeValues(const unsigned char* me, Values& values);
+
     std::string description() const override;
 
-    AirborneVelocityType velocityType() const { return _velocityType; }
-    double groundSpeed() const { return _groundSpeed; }  // knots
-    double heading() const { return _heading; }  // degrees clockwise from true north, [0, 360)
-    int32_t verticalRate() const { return _verticalRate; }  // feet per minute, positive up
-    AltitudeSource verticalRateSource() const { return _verticalRateSource; }
+    AirborneVelocityType velocityType() const { return _values.velocityType; }
+    double groundSpeed() const { return _values.groundSpeed; }  // knots
+    double heading() const { return _values.heading; }  // degrees clockwise from north, [0, 360)
+    int32_t verticalRate() const { return _values.verticalRate; }  // feet per minute, positive up
+    AltitudeSource verticalRateSource() const { return _values.verticalRateSource; }
 
     // Whether the message carries the value at all: a velocity component or the vertical rate
     // of 0 means "no information" (DO-260B), for which groundSpeed(), heading() and
     // verticalRate() read 0. A ground speed of exactly 0 has no track angle either.
-    bool groundSpeedValid() const { return _groundSpeedValid; }
-    bool headingValid() const { return _groundSpeedValid && _groundSpeed > 0; }
-    bool verticalRateValid() const { return _verticalRateValid; }
+    bool groundSpeedValid() const { return _values.groundSpeedValid; }
+    bool headingValid() const { return _values.headingValid(); }
+    bool verticalRateValid() const { return _values.verticalRateValid; }
 
     // "GROUND_SPEED" and so on; "UNKNOWN" outside the enumeration.
     static const std::string& velocityTypeName(AirborneVelocityType type);
@@ -47,13 +66,7 @@ protected:
     bool decodeImpl() override;
 
 private:
-    AirborneVelocityType _velocityType = GROUND_SPEED;
-    double _groundSpeed = 0;
-    double _heading = 0;
-    AltitudeSource _verticalRateSource = BARO;
-    int32_t _verticalRate = 0;
-    bool _groundSpeedValid = false;
-    bool _verticalRateValid = false;
+    Values _values;
 };
 
 }  // namespace modes

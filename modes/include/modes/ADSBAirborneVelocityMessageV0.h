@@ -18,6 +18,8 @@ public:
     std::string description() const override;
 
     uint8_t nucr() const { return _nucr; }
+    // NUCr (ME bits 10-12) of an ME field's 7 bytes.
+    static uint8_t decodeNUCr(const unsigned char* me);
 
 protected:
     bool decodeImpl() override;

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include <modes/ADSBAirbornePositionMessage.h>
+#include <modes/ADSBAirborneVelocityMessage.h>
 #include <modes/ADSBDecoder.h>
-#include <modes/AddressMap.h>
 #include <modes/ADSBTarget.h>
 #include <modes/ADSBTrackerSettings.h>
+#include <modes/AddressMap.h>
 #include <modes/modes_export.h>
 
 namespace brannic {
@@ -28,14 +30,6 @@ class DF17Message;
 class DF20Message;
 class DF21Message;
 class ADSBIdentityMessage;
-class ADSBAirbornePositionMessage;
-class ADSBAirbornePositionMessageV0;
-class ADSBAirbornePositionMessageV1;
-class ADSBAirbornePositionMessageV2;
-class ADSBAirborneVelocityMessage;
-class ADSBAirborneVelocityMessageV0;
-class ADSBAirborneVelocityMessageV1;
-class ADSBAirborneVelocityMessageV2;
 class ADSBAircraftOperationalStatusMessage;
 class ADSBSurfacePositionMessage;
 
@@ -136,20 +130,31 @@ private:
     const ADSBTarget* procIdentityReply(const Message* msg);
 
     void procADSBIdentificationMsg(ADSBTarget* target, const ADSBIdentityMessage* msg);
-    void procADSBAirbornePositionMsg(ADSBTarget* target, const ADSBAirbornePositionMessage* msg);
-    void procADSBAirbornePositionMsgV0(ADSBTarget* target,
-                                       const ADSBAirbornePositionMessageV0* msg);
-    void procADSBAirbornePositionMsgV1(ADSBTarget* target,
-                                       const ADSBAirbornePositionMessageV1* msg);
-    void procADSBAirbornePositionMsgV2(ADSBTarget* target,
-                                       const ADSBAirbornePositionMessageV2* msg);
-    void procADSBAirborneVelocityMsg(ADSBTarget* target, const ADSBAirborneVelocityMessage* msg);
-    void procADSBAirborneVelocityMsgV0(ADSBTarget* target,
-                                       const ADSBAirborneVelocityMessageV0* msg);
-    void procADSBAirborneVelocityMsgV1(ADSBTarget* target,
-                                       const ADSBAirborneVelocityMessageV1* msg);
-    void procADSBAirborneVelocityMsgV2(ADSBTarget* target,
-                                       const ADSBAirborneVelocityMessageV2* msg);
+    // Airborne positions and velocities, the bulk of all squitters, are taken straight from
+    // the ME field's bytes `me` and their decoded values; the version variants read what the
+    // target's transmitter version adds.
+    void procADSBAirbornePositionMsg(ADSBTarget* target, const unsigned char* me, uint8_t typeCode,
+                                     const ADSBAirbornePositionMessage::Values& position,
+                                     unsigned long long time);
+    void procADSBAirbornePositionMsgV0(ADSBTarget* target, const unsigned char* me,
+                                       unsigned long long time);
+    void procADSBAirbornePositionMsgV1(ADSBTarget* target, const unsigned char* me,
+                                       unsigned long long time);
+    void procADSBAirbornePositionMsgV2(ADSBTarget* target, const unsigned char* me,
+                                       unsigned long long time);
+    void procADSBAirborneVelocityMsg(ADSBTarget* target, const unsigned char* me,
+                                     const ADSBAirborneVelocityMessage::Values& velocity,
+                                     unsigned long long time);
+    void procADSBAirborneVelocityMsgV0(ADSBTarget* target, const unsigned char* me,
+                                       unsigned long long time);
+    void procADSBAirborneVelocityMsgV1(ADSBTarget* target, const unsigned char* me,
+                                       unsigned long long time);
+    void procADSBAirborneVelocityMsgV2(ADSBTarget* target, const unsigned char* me,
+                                       unsigned long long time);
+    // Decodes and applies an airborne position or velocity (`type`) from a transmitter of
+    // version 0 to 2; false, the target untouched, when the ME field does not decode.
+    bool procADSBAirborneMsg(ADSBTarget* target, const unsigned char* me, ADSBMessageType type,
+                             uint8_t typeCode, unsigned long long time);
     void procADSBAircraftOperationalStatusMsg(ADSBTarget* target,
                                               const ADSBAircraftOperationalStatusMessage* msg);
     void procADSBSurfacePositionMsg(ADSBTarget* target, const ADSBSurfacePositionMessage* msg);
