@@ -7,9 +7,13 @@ namespace brannic {
 namespace modes {
 
 bool ModeSMessageFieldPI::decodeImpl(const std::string& data, uint8_t pos) {
-    if (pos != 32 && pos != 88)
-        return false;  // end of a short or of a long reply
-    _parityInterrogatorId = bits::field(data, pos, pos + 23u);
+    // The last 24 bits of a short or of a long reply, each read at its fixed place.
+    if (pos == 88)
+        _parityInterrogatorId = bits::field(data, 88, 111);
+    else if (pos == 32)
+        _parityInterrogatorId = bits::field(data, 32, 55);
+    else
+        return false;
     return true;
 }
 
