@@ -16,20 +16,26 @@ static_assert(sizeof(kCharacters) == 65, "64 characters");
 
 ADSBIdentityMessage::ADSBIdentityMessage() : ADSBMessage(ACID), _callsign(8, ' ') {}
 
-bool ADSBIdentityMessage::decodeImpl() {
-    using Field = ADSBMessageField;
-    const unsigned char* me = bits::bytes(data());
-
-    _emitterCategory = static_cast<uint8_t>(bits::field(me, 5, 7));
-    if (listingFields())
-        addField(Field(Field::EMT_CAT, 5, 3, std::to_string(_emitterCategory)));
-
+void ADSBIdentityMessage::decodeValues(const unsigned char* me, Values& values) {
+    values.emitterCategory = static_cast<uint8_t>(bits::field(me, 5, 7));
     for (unsigned i = 0; i < 8; ++i) {
         const unsigned pos = 8 + 6 * i;
-        _callsign[i] = kCharacters[bits::field(me, pos, pos + 5)];
-        if (listingFields())
-            addField(Field(static_cast<Field::Designator>(Field::CHAR_1 + i), static_cast<uint8_t>(pos),
-                       6, std::string(1, _callsign[i])));
+        values.callsign[i] = kCharacters[bits::field(me, pos, pos + 5)];
+    }
+}
+
+bool ADSBIdentityMessage::decodeImpl() {
+    using Field = ADSBMessageField;
+    Values values;
+    decodeValues(bits::bytes(data()), values);
+    _emitterCategory = values.emitterCategory;
+    _callsign.assign(values.callsign, sizeof(values.callsign));
+    if (!listingFields())
+        return true;
+    addField(Field(Field::EMT_CAT, 5, 3, std::to_string(_emitterCategory)));
+    for (unsigned i = 0; i < 8; ++i) {
+        addField(Field(static_cast<Field::Designator>(Field::CHAR_1 + i),
+                       static_cast<uint8_t>(8 + 6 * i), 6, std::string(1, _callsign[i])));
     }
     return true;
 }

@@ -350,17 +350,20 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
     target->setLastUpdate(time);
     target->setSignalAmplitude(msg->signalAmplitude(), time);
 
-    // Airborne positions and velocities, most of all squitters, are decoded straight into
-    // their values; the other types through the decoder's reusable message objects. Both
-    // decode with the class the target's transmitter version calls for.
+    // Identification, operational status, airborne positions and velocities, most of all
+    // squitters, are decoded straight into their values; the other types through the
+    // decoder's reusable message objects. Both decode only what the message class of the
+    // target's transmitter version would (identification has one class for every version).
     const std::string& meBytes = msg->constFieldME().data();
     const unsigned char* me = bits::bytes(meBytes);
     const bool complete = meBytes.size() >= 7;
     const uint8_t typeCode = complete ? static_cast<uint8_t>(me[0] >> 3) : 0;
     ADSBMessageType type = complete ? ADSBMessage::typeByCode(typeCode) : RESERVED;
     const MOPSVersion version = target->mopsVersion();
-    if ((type == POS_AIR || type == AIR_VEL) && version >= MOPS_V0 && version <= MOPS_V2) {
-        if (!procADSBAirborneMsg(target, me, type, typeCode, time))
+    const bool knownVersion = version >= MOPS_V0 && version <= MOPS_V2;
+    if (type == ACID ||
+        (knownVersion && (type == POS_AIR || type == AIR_VEL || type == OP_STATUS))) {
+        if (!procADSBValuesMsg(target, me, type, typeCode, time))
             return target;
     } else {
         // The decoder's own message object, valid until its next decode.
@@ -370,25 +373,12 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
         adsb->setTimeStamp(time);
         adsb->setSignalAmplitude(msg->signalAmplitude());
         type = adsb->type();
-        switch (type) {
-            case ACID:
-                procADSBIdentificationMsg(target, static_cast<const ADSBIdentityMessage*>(adsb));
-                break;
-            case OP_STATUS:
-                procADSBAircraftOperationalStatusMsg(
-                    target, static_cast<const ADSBAircraftOperationalStatusMessage*>(adsb));
-                break;
-            case POS_GND:
-                // Surface positions need a reference to decode: they move a target only with
-                // local decoding on.
-                if (_settings.localDecoding) {
-                    procADSBSurfacePositionMsg(
-                        target, static_cast<const ADSBSurfacePositionMessage*>(adsb));
-                }
-                break;
-            default:  // test, aircraft status, target state: statistics only
-                break;
-        }
+        // Surface positions need a reference to decode: they move a target only with local
+        // decoding on. Test, aircraft status and target state messages count in the
+        // statistics only.
+        if (type == POS_GND && _settings.localDecoding)
+            procADSBSurfacePositionMsg(target,
+                                       static_cast<const ADSBSurfacePositionMessage*>(adsb));
     }
 
     // MOPS version bookkeeping, before this reply is counted. An aircraft that has sent
@@ -412,32 +402,52 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
     return target;
 }
 
-bool ADSBTracker::procADSBAirborneMsg(ADSBTarget* target, const unsigned char* me,
-                                      ADSBMessageType type, uint8_t typeCode,
-                                      unsigned long long time) {
-    if (type == POS_AIR) {
-        ADSBAirbornePositionMessage::Values position;
-        if (!ADSBAirbornePositionMessage::decodeValues(me, typeCode, position))
-            return false;
-        procADSBAirbornePositionMsg(target, me, typeCode, position, time);
-    } else {
-        ADSBAirborneVelocityMessage::Values velocity;
-        if (!ADSBAirborneVelocityMessage::decodeValues(me, velocity))
-            return false;
-        procADSBAirborneVelocityMsg(target, me, velocity, time);
+bool ADSBTracker::procADSBValuesMsg(ADSBTarget* target, const unsigned char* me,
+                                    ADSBMessageType type, uint8_t typeCode,
+                                    unsigned long long time) {
+    switch (type) {
+        case POS_AIR: {
+            ADSBAirbornePositionMessage::Values position;
+            if (!ADSBAirbornePositionMessage::decodeValues(me, typeCode, position))
+                return false;
+            procADSBAirbornePositionMsg(target, me, typeCode, position, time);
+            return true;
+        }
+        case AIR_VEL: {
+            ADSBAirborneVelocityMessage::Values velocity;
+            if (!ADSBAirborneVelocityMessage::decodeValues(me, velocity))
+                return false;
+            procADSBAirborneVelocityMsg(target, me, velocity, time);
+            return true;
+        }
+        case OP_STATUS: {
+            ADSBAircraftOperationalStatusMessage::Values status;
+            if (!ADSBAircraftOperationalStatusMessage::decodeValues(me, status))
+                return false;
+            procADSBAircraftOperationalStatusMsg(target, status, time);
+            return true;
+        }
+        default: {
+            ADSBIdentityMessage::Values identification;
+            ADSBIdentityMessage::decodeValues(me, identification);
+            procADSBIdentificationMsg(target, identification, time);
+            return true;
+        }
     }
-    return true;
 }
 
-void ADSBTracker::procADSBIdentificationMsg(ADSBTarget* target, const ADSBIdentityMessage* msg) {
-    target->setEmitterCategory(msg->emitterCategory(), msg->timeStamp());
-    target->setCallsign(msg->callsign(), msg->timeStamp());
+void ADSBTracker::procADSBIdentificationMsg(ADSBTarget* target,
+                                            const ADSBIdentityMessage::Values& identification,
+                                            unsigned long long time) {
+    target->setEmitterCategory(identification.emitterCategory, time);
+    target->setCallsign(std::string(identification.callsign, sizeof(identification.callsign)),
+                        time);
 }
 
 void ADSBTracker::procADSBAircraftOperationalStatusMsg(
-    ADSBTarget* target, const ADSBAircraftOperationalStatusMessage* msg) {
-    const unsigned long long time = msg->timeStamp();
-    switch (msg->version()) {
+    ADSBTarget* target, const ADSBAircraftOperationalStatusMessage::Values& status,
+    unsigned long long time) {
+    switch (status.version()) {
         case MOPS_V1:
             target->setMOPSVersion(MOPS_V1, time);
             target->setMOPSVersionConfirmed(time);
@@ -455,7 +465,7 @@ void ADSBTracker::procADSBAircraftOperationalStatusMsg(
             target->setMOPSVersionConfirmed(time);
             break;
     }
-    target->setNICSupplementA(msg->nicSupplementA(), time);
+    target->setNICSupplementA(status.nicSupplementA, time);
 }
 
 void ADSBTracker::procADSBAirborneVelocityMsg(ADSBTarget* target, const unsigned char* me,

@@ -19,19 +19,34 @@ class MODES_EXPORT ADSBAircraftOperationalStatusMessage : public ADSBMessage {
 public:
     ADSBAircraftOperationalStatusMessage();
 
+    // What the message carries. The tracker decodes these straight from the ME field, without
+    // a message object.
+    struct Values {
+        uint8_t versionNumber = 0;
+        bool nicSupplementA = false;
+
+        // MOPS_V0 to MOPS_V2 for 0 to 2, MOPS_UNKNOWN above.
+        MOPSVersion version() const {
+            return versionNumber <= 2 ? static_cast<MOPSVersion>(versionNumber) : MOPS_UNKNOWN;
+        }
+    };
+    // Decodes the 7 bytes of an operational status ME field into `values`, in the order of the
+    // field: version 0 (logged) gives false with only the version number stored; a version
+    // above 2 is logged and decoded.
+    static bool decodeValues(const unsigned char* me, Values& values);
+
     std::string description() const override;
 
-    uint8_t versionNumber() const { return _versionNumber; }
+    uint8_t versionNumber() const { return _values.versionNumber; }
     // MOPS_V0 to MOPS_V2 for 0 to 2, MOPS_UNKNOWN above.
-    MOPSVersion version() const;
-    bool nicSupplementA() const { return _nicSupplementA; }
+    MOPSVersion version() const { return _values.version(); }
+    bool nicSupplementA() const { return _values.nicSupplementA; }
 
 protected:
     bool decodeImpl() override;
 
 private:
-    uint8_t _versionNumber = 0;
-    bool _nicSupplementA = false;
+    Values _values;
 };
 
 }  // namespace modes

@@ -17,6 +17,15 @@ class MODES_EXPORT ADSBIdentityMessage : public ADSBMessage {
 public:
     ADSBIdentityMessage();
 
+    // What the message carries. The tracker decodes these straight from the ME field, without
+    // a message object.
+    struct Values {
+        uint8_t emitterCategory = 0;
+        char callsign[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    };
+    // Decodes the 7 bytes of an identification ME field; every such field decodes.
+    static void decodeValues(const unsigned char* me, Values& values);
+
     std::string description() const override;
 
     // Exactly eight characters, trailing spaces kept; "?" for a code outside the subset.

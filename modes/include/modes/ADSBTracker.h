@@ -8,7 +8,9 @@
 
 #include <modes/ADSBAirbornePositionMessage.h>
 #include <modes/ADSBAirborneVelocityMessage.h>
+#include <modes/ADSBAircraftOperationalStatusMessage.h>
 #include <modes/ADSBDecoder.h>
+#include <modes/ADSBIdentityMessage.h>
 #include <modes/ADSBTarget.h>
 #include <modes/ADSBTrackerSettings.h>
 #include <modes/AddressMap.h>
@@ -29,8 +31,6 @@ class DF16Message;
 class DF17Message;
 class DF20Message;
 class DF21Message;
-class ADSBIdentityMessage;
-class ADSBAircraftOperationalStatusMessage;
 class ADSBSurfacePositionMessage;
 
 // Keeps one ADSBTarget per 24-bit ICAO aircraft address and updates it from decoded Mode S
@@ -129,10 +129,12 @@ private:
     template <typename Message>
     const ADSBTarget* procIdentityReply(const Message* msg);
 
-    void procADSBIdentificationMsg(ADSBTarget* target, const ADSBIdentityMessage* msg);
-    // Airborne positions and velocities, the bulk of all squitters, are taken straight from
-    // the ME field's bytes `me` and their decoded values; the version variants read what the
-    // target's transmitter version adds.
+    void procADSBIdentificationMsg(ADSBTarget* target,
+                                   const ADSBIdentityMessage::Values& identification,
+                                   unsigned long long time);
+    // Identification, operational status, airborne positions and velocities, the bulk of all
+    // squitters, are taken straight from the ME field's bytes `me` and their decoded values;
+    // the version variants read what the target's transmitter version adds.
     void procADSBAirbornePositionMsg(ADSBTarget* target, const unsigned char* me, uint8_t typeCode,
                                      const ADSBAirbornePositionMessage::Values& position,
                                      unsigned long long time);
@@ -151,12 +153,14 @@ private:
                                        unsigned long long time);
     void procADSBAirborneVelocityMsgV2(ADSBTarget* target, const unsigned char* me,
                                        unsigned long long time);
-    // Decodes and applies an airborne position or velocity (`type`) from a transmitter of
-    // version 0 to 2; false, the target untouched, when the ME field does not decode.
-    bool procADSBAirborneMsg(ADSBTarget* target, const unsigned char* me, ADSBMessageType type,
-                             uint8_t typeCode, unsigned long long time);
-    void procADSBAircraftOperationalStatusMsg(ADSBTarget* target,
-                                              const ADSBAircraftOperationalStatusMessage* msg);
+    // Decodes and applies an identification, operational status, airborne position or
+    // velocity (`type`) from a transmitter of a version that has a message class of that type;
+    // false, the target untouched, when the ME field does not decode.
+    bool procADSBValuesMsg(ADSBTarget* target, const unsigned char* me, ADSBMessageType type,
+                           uint8_t typeCode, unsigned long long time);
+    void procADSBAircraftOperationalStatusMsg(
+        ADSBTarget* target, const ADSBAircraftOperationalStatusMessage::Values& status,
+        unsigned long long time);
     void procADSBSurfacePositionMsg(ADSBTarget* target, const ADSBSurfacePositionMessage* msg);
 
     // Decides the position after a CPR report of the given kind and format (already in the
