@@ -1,9 +1,13 @@
 #include <modes/ADSBTracker.h>
 
 #include <memory>
+#include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include <modes/ADSBDecoder.h>
+#include <modes/ADSBMessage.h>
 #include <modes/ADSBTargetReport.h>
 #include <modes/ModeSDecoder.h>
 
@@ -289,6 +293,39 @@ TEST_F(TrackerTest, OperationalStatusSetsTheVersion) {
         EXPECT_EQ(t->mopsVersionConfirmed(), row.confirmed);
         EXPECT_TRUE(t->nicSupplementA());
         EXPECT_TRUE(t->nicSupplementAValid());
+    }
+}
+
+// The tracker decodes most squitters without the decoder's message objects. Whatever the
+// bits, a squitter must count in the target's statistics exactly when the message class of
+// the target's transmitter version decodes it, and as the type that class has.
+TEST_F(TrackerTest, SquittersCountExactlyWhenTheirMessageClassDecodes) {
+    std::mt19937 random(22);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const ADSBDecoder classes;
+    LogCapture log;  // the refusals of random fields are logged by the thousand
+    uint64_t t = kT0;
+    for (int i = 0; i < 20000; ++i) {
+        std::string me(7, '\0');
+        for (char& c : me)
+            c = static_cast<char>(byte(random));
+        // Every third field an operational status, so that the version keeps changing.
+        if (i % 3 == 0)
+            me[0] = static_cast<char>(0xF8 | (me[0] & 7));
+        const std::vector<ADSBTarget> held = tracker.allTargets();
+        const ADSBTarget* before = held.empty() ? nullptr : &held.front();
+        const MOPSVersion version = before != nullptr ? before->mopsVersion() : MOPS_V0;
+        std::unique_ptr<ADSBMessage> expected(classes.decode(version, me));
+        const ADSBMessageType type =
+            ADSBMessage::typeByCode(static_cast<unsigned char>(me[0]) >> 3);
+        const uint32_t countBefore = before != nullptr ? before->statisticADSBMsgCount(type) : 0;
+        SCOPED_TRACE("ME " + std::to_string(i) + ", version " + std::to_string(version));
+        const ADSBTarget* target = feed(squitter(kAddress, me), t += 500);
+        ASSERT_NE(target, nullptr);
+        EXPECT_EQ(target->statisticADSBMsgCount(type), countBefore + (expected ? 1u : 0u));
+        if (expected) {
+            EXPECT_EQ(expected->type(), type);
+        }
     }
 }
 
