@@ -427,12 +427,14 @@ bool ADSBTracker::procADSBValuesMsg(ADSBTarget* target, const unsigned char* me,
             procADSBAircraftOperationalStatusMsg(target, status, time);
             return true;
         }
-        default: {
+        case ACID: {
             ADSBIdentityMessage::Values identification;
             ADSBIdentityMessage::decodeValues(me, identification);
             procADSBIdentificationMsg(target, identification, time);
             return true;
         }
+        default:  // the other types have no values of their own here
+            return false;
     }
 }
 
