@@ -198,6 +198,10 @@ ADSBMessage* ADSBDecoder::decode(MOPSVersion version, const std::string& me) con
     return message.release();
 }
 
+bool ADSBDecoder::hasClass(ADSBMessageType type, MOPSVersion version) {
+    return kindOf(type, version) != NO_CLASS;
+}
+
 ADSBMessage* ADSBDecoder::decodeForTracking(MOPSVersion version, const std::string& me) {
     const Kind kind = classOf(version, me);
     if (kind == NO_CLASS)

@@ -352,17 +352,17 @@ const ADSBTarget* ADSBTracker::procDF17Msg(const DF17Message* msg) {
 
     // Identification, operational status, airborne positions and velocities, most of all
     // squitters, are decoded straight into their values; the other types through the
-    // decoder's reusable message objects. Both decode only what the message class of the
-    // target's transmitter version would (identification has one class for every version).
+    // decoder's reusable message objects. Both decode only where the target's transmitter
+    // version has a message class of the type.
     const std::string& meBytes = msg->constFieldME().data();
     const unsigned char* me = bits::bytes(meBytes);
     const bool complete = meBytes.size() >= 7;
     const uint8_t typeCode = complete ? static_cast<uint8_t>(me[0] >> 3) : 0;
     ADSBMessageType type = complete ? ADSBMessage::typeByCode(typeCode) : RESERVED;
     const MOPSVersion version = target->mopsVersion();
-    const bool knownVersion = version >= MOPS_V0 && version <= MOPS_V2;
-    if (type == ACID ||
-        (knownVersion && (type == POS_AIR || type == AIR_VEL || type == OP_STATUS))) {
+    const bool valuesOfTheirOwn =
+        type == ACID || type == POS_AIR || type == AIR_VEL || type == OP_STATUS;
+    if (valuesOfTheirOwn && ADSBDecoder::hasClass(type, version)) {
         if (!procADSBValuesMsg(target, me, type, typeCode, time))
             return target;
     } else {

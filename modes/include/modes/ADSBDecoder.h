@@ -5,6 +5,7 @@
 #include <string>
 
 #include <modes/ADSBMessage.h>
+#include <modes/ADSBMessageType.h>
 #include <modes/MOPSVersion.h>
 #include <modes/modes_export.h>
 
@@ -36,6 +37,9 @@ private:
     // without fields (fields() stays empty): the tracker reads neither, and allocating,
     // stamping and listing cost most of a message's decode. Null as decode().
     ADSBMessage* decodeForTracking(MOPSVersion version, const std::string& me);
+    // Whether a transmitter of `version` has a message class of `type`: what decode() and
+    // decodeForTracking() decode at all.
+    static bool hasClass(ADSBMessageType type, MOPSVersion version);
 
     // One reusable message object per message class, made on first use.
     struct Scratch;
