@@ -26,7 +26,7 @@ const std::string& ADSBAirborneVelocityMessage::velocityTypeName(AirborneVelocit
 
 bool ADSBAirborneVelocityMessage::decodeValues(const unsigned char* me, Values& values) {
     const uint32_t subtype = bits::field(me, 5, 7);
-    if (subtype < GROUND_SPEED || subtype > AIR_SPEED_SUPER_SONIC) {
+    if (!subtypeKnown(subtype)) {
         Log::log(Log::CRITICAL, "ADSBAirVelMsg", "Unknown Subtype=%u.", subtype);
         return false;
     }
@@ -74,8 +74,7 @@ bool ADSBAirborneVelocityMessage::decodeImpl() {
     const bool decoded = decodeValues(me, _values);
     if (!listingFields())
         return decoded;
-    const uint32_t subtype = bits::field(me, 5, 7);
-    if (subtype < GROUND_SPEED || subtype > AIR_SPEED_SUPER_SONIC)
+    if (!subtypeKnown(bits::field(me, 5, 7)))
         return false;
     addField(Field(Field::VEL_SUB_TYPE, 5, 3, velocityTypeName(_values.velocityType)));
     if (!decoded)

@@ -38,6 +38,10 @@ public:
         bool headingValid() const { return groundSpeedValid && groundSpeed > 0; }
     };
 
+    // Whether a subtype (ME bits 5-7) is one of the four velocity subtypes.
+    static constexpr bool subtypeKnown(uint32_t subtype) {
+        return subtype >= GROUND_SPEED && subtype <= AIR_SPEED_SUPER_SONIC;
+    }
     // Decodes the 7 bytes of an airborne velocity ME field into `values`, in the order of the
     // field. An unknown subtype (logged) gives false with nothing changed; an airspeed subtype
     // (logged) gives false with only the velocity type stored.
