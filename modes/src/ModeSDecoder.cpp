@@ -117,6 +117,15 @@ bool parityFieldBit(std::string& reply, uint32_t computed, uint32_t received, ui
     return true;
 }
 
+// A decoded message (or null) given the receiver's time stamp; 0 keeps the library clock's.
+ModeSMessage* stampedExternally(ModeSMessage* message, uint64_t timeStamp) {
+    if (message != nullptr && timeStamp > 0) {
+        message->setTimeSource(ModeSMessage::EXTERNAL);
+        message->setTimeStamp(timeStamp);
+    }
+    return message;
+}
+
 }  // namespace
 
 ModeSDecoder::ModeSDecoder() {
@@ -166,12 +175,7 @@ ModeSMessage* ModeSDecoder::decodeBytes(ModeSMessage::ModeSMsgType type, const u
 
 ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const std::string& data,
                                    uint64_t timeStamp) {
-    ModeSMessage* message = decode(type, data);
-    if (message != nullptr && timeStamp > 0) {
-        message->setTimeSource(ModeSMessage::EXTERNAL);
-        message->setTimeStamp(timeStamp);
-    }
-    return message;
+    return stampedExternally(decode(type, data), timeStamp);
 }
 
 ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const unsigned char* data,
@@ -183,12 +187,7 @@ ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const unsign
 
 ModeSMessage* ModeSDecoder::decode(ModeSMessage::ModeSMsgType type, const unsigned char* data,
                                    uint64_t count, uint64_t timeStamp) {
-    ModeSMessage* message = decode(type, data, count);
-    if (message != nullptr && timeStamp > 0) {
-        message->setTimeSource(ModeSMessage::EXTERNAL);
-        message->setTimeStamp(timeStamp);
-    }
-    return message;
+    return stampedExternally(decode(type, data, count), timeStamp);
 }
 
 bool ModeSDecoder::addressConfirmed(const int64_t* time, int64_t now) const {
