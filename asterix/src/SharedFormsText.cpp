@@ -32,6 +32,14 @@ void dms(double angle, int& degrees, int& minutes, int& seconds) {
     }
 }
 
+// The V and G bits of a Mode 3/A or Mode C code, as the summaries flag them.
+void appendCodeFlags(Text& out, bool notValidated, bool garbled) {
+    if (notValidated)
+        out.append(" NOT_VALIDATED");
+    if (garbled)
+        out.append(" GARBLED");
+}
+
 }  // namespace
 
 extern "C" {
@@ -161,10 +169,7 @@ char* ast_dataitem_mode_3a_get_summary(char* buffer, size_t capacity, const ast_
     const char* lText = item && item->type == 62060 ? " CHANGED" : " SMOOTHED";
     out.append("MODE_3/A:");
     out.appendOctal(static_cast<unsigned>(m.code), 4);
-    if (m.present && !m.validated)
-        out.append(" NOT_VALIDATED");
-    if (m.garbled)
-        out.append(" GARBLED");
+    appendCodeFlags(out, m.present && !m.validated, m.garbled);
     if (m.changed)
         out.append(lText);
     return buffer;
@@ -194,10 +199,7 @@ char* ast_dataitem_mode_c_get_summary(char* buffer, size_t capacity, const ast_d
     const ast_mode_c_t m = ast_dataitem_mode_c_decode(item);
     out.append("MODE_C:");
     out.appendDecimal(static_cast<int>(m.code), 4);
-    if (m.present && !m.validated)
-        out.append(" NOT_VALIDATED");
-    if (m.garbled)
-        out.append(" GARBLED");
+    appendCodeFlags(out, m.present && !m.validated, m.garbled);
     return buffer;
 }
 
@@ -521,10 +523,7 @@ char* ast_dataitem_mode_c_confidence_get_summary(char* buffer, size_t capacity,
     out.appendOctal(f.gray, 4);
     out.append(" QTY:");
     out.append(quality);
-    if (!f.validated)
-        out.append(" NOT_VALIDATED");
-    if (f.garbled)
-        out.append(" GARBLED");
+    appendCodeFlags(out, !f.validated, f.garbled);
     return buffer;
 }
 
